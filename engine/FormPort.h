@@ -69,8 +69,9 @@ public:
                             const std::string& helpFile = {}, int helpTopic = 0) = 0;
 
     // The user's locale separators, used to write and read numbers in fields.
-    virtual char32_t DecimalPoint() const { return U'.'; }
-    virtual char32_t GroupSeparator() const { return U','; }
+    // UTF-8 texts, since some locales group digits with a non-breaking space.
+    virtual std::string DecimalPoint() const { return "."; }
+    virtual std::string GroupSeparator() const { return ","; }
 };
 
 } // namespace kestrix
