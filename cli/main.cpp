@@ -10,7 +10,8 @@ namespace {
 void PrintUsage(std::FILE* out) {
     std::fputs("usage: kestrix-cli psych [--si] --db T (--wb V | --dp V | --rh V | --gr V | --w V)\n"
                "                         [--elev FT] [--volume V] [--format json|text]\n"
-               "       kestrix-cli calc [PROJECT.pjt] [options] [--format json|text|excel|word]\n",
+               "       kestrix-cli calc [PROJECT.pjt] [options] [--format json|text|excel|word]\n"
+               "       kestrix-cli report [PROJECT.pjt] [calc options] --pdf FILE\n",
                out);
 }
 
@@ -27,6 +28,8 @@ int main(int argc, char** argv) {
         return kestrix::cli::RunPsych(args);
     if (command == "calc")
         return kestrix::cli::RunCalc(args);
+    if (command == "report")
+        return kestrix::cli::RunReport(args);
     if (command == "--help" || command == "-h" || command == "help") {
         PrintUsage(stdout);
         return 0;
