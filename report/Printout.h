@@ -1,0 +1,31 @@
+// Draws the one-page report on a paint device: a printer for File > Print, a
+// PDF for File > Export PDF and kestrix-cli report, an image or a picture for
+// checks.
+#pragma once
+
+#include "report/ReportPage.h"
+
+#include <QString>
+
+class QPainter;
+class QPaintDevice;
+
+namespace kestrix {
+class RotorForm;
+}
+
+namespace kestrix::report {
+
+// Today's date in the user's long date format, as the report prints it.
+std::string LongDateToday();
+
+// Paints every step of the page with painter, which is active on its device.
+// Returns false, with the reason in error, when a picture cannot be loaded.
+bool PaintReportPage(QPainter& painter, const ReportPage& page, QString& error);
+
+// Runs the calculation, builds the page for the case and what the window shows
+// now, and prints it on device as one document (begin, draw, end). Returns an
+// empty text on success, otherwise what failed.
+QString Printout(RotorForm& form, QPaintDevice& device);
+
+} // namespace kestrix::report

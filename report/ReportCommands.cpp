@@ -1,0 +1,176 @@
+// The print, PDF and copy commands. Every failure the user can meet ends in one
+// message box that names what failed; only cancelling a dialog is silent.
+#include "report/ReportCommands.h"
+
+#include "engine/RotorForm.h"
+#include "report/CopyResults.h"
+#include "report/Printout.h"
+#include "ui/Seams.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <algorithm>
+
+namespace kestrix::report {
+
+namespace {
+
+class PrinterSpooler : public PrintSpooler {
+public:
+    QPaintDevice* StartJob(QPrinter& printer, QString& error) override {
+        if (!printer.isValid()) {
+            error =
+                QStringLiteral("the printer \"%1\" is not available").arg(printer.printerName());
+            return nullptr;
+        }
+        return &printer;
+    }
+    bool FinishJob(QPrinter& printer, QString& error) override {
+        if (printer.printerState() == QPrinter::Error ||
+            printer.printerState() == QPrinter::Aborted) {
+            error =
+                QStringLiteral("the printer \"%1\" reported an error").arg(printer.printerName());
+            return false;
+        }
+        return true;
+    }
+};
+
+std::unique_ptr<PrintSpooler>& SpoolerSlot() {
+    static std::unique_ptr<PrintSpooler> spooler = std::make_unique<PrinterSpooler>();
+    return spooler;
+}
+
+void ShowFailure(QWidget* parent, const QString& title, const QString& text) {
+    ui::Messages().Show(parent, title, text, ui::MessageKind::Error);
+}
+
+} // namespace
+
+PrintSpooler& Spooler() {
+    return *SpoolerSlot();
+}
+
+void SetPrintSpooler(std::unique_ptr<PrintSpooler> spooler) {
+    SpoolerSlot() = spooler ? std::move(spooler) : std::make_unique<PrinterSpooler>();
+}
+
+int PrintReport(QWidget* parent, RotorForm& form) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setCopyCount(1);
+    if (!ui::Dialogs().Print(parent, printer))
+        return 0;
+    // Each copy is a job of its own, so the printer must not multiply them.
+    const int copies = std::max(1, printer.copyCount());
+    printer.setCopyCount(1);
+
+    const QString title = QStringLiteral("Print");
+    for (int copy = 1; copy <= copies; ++copy) {
+        QString error;
+        QPaintDevice* device = Spooler().StartJob(printer, error);
+        if (device != nullptr) {
+            error = Printout(form, *device);
+            if (error.isEmpty())
+                Spooler().FinishJob(printer, error);
+        }
+        if (!error.isEmpty()) {
+            QString text = QStringLiteral("The report could not be printed: %1.").arg(error);
+            if (copy > 1)
+                text += QStringLiteral(" %1 of %2 copies were sent.").arg(copy - 1).arg(copies);
+            ShowFailure(parent, title, text);
+            return copy - 1;
+        }
+    }
+    return copies;
+}
+
+QString WritePdf(RotorForm& form, const QString& path) {
+    const QFileInfo target(path);
+    if (target.isDir())
+        return QStringLiteral("\"%1\" is a folder").arg(path);
+    if (!target.dir().exists())
+        return QStringLiteral("the folder \"%1\" does not exist").arg(target.dir().path());
+
+    // Write beside the target first, so a failure never leaves a half-written
+    // file in place of an existing one.
+    const QString partial = path + QStringLiteral(".part");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(partial);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+    printer.setCreator(QStringLiteral("Kestrix"));
+    printer.setDocName(QStringLiteral("Kestrix Rotor Selection"));
+
+    const QString error = Printout(form, printer);
+    if (!error.isEmpty() || printer.printerState() == QPrinter::Error ||
+        !QFileInfo(partial).isFile() || QFileInfo(partial).size() == 0) {
+        QFile::remove(partial);
+        if (!error.isEmpty())
+            return error == QStringLiteral("the printer could not be started")
+                       ? QStringLiteral("\"%1\" could not be written").arg(path)
+                       : error;
+        return QStringLiteral("\"%1\" could not be written").arg(path);
+    }
+    if (QFileInfo::exists(path) && !QFile::remove(path)) {
+        QFile::remove(partial);
+        return QStringLiteral("\"%1\" could not be replaced").arg(path);
+    }
+    if (!QFile::rename(partial, path)) {
+        QFile::remove(partial);
+        return QStringLiteral("\"%1\" could not be written").arg(path);
+    }
+    return {};
+}
+
+bool ExportPdf(QWidget* parent, RotorForm& form) {
+    QString path = ui::Dialogs().SaveFileName(parent, QStringLiteral("Export PDF"),
+                                              QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return false;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    const QString error = WritePdf(form, path);
+    if (!error.isEmpty()) {
+        ShowFailure(parent, QStringLiteral("Export PDF"),
+                    QStringLiteral("The report could not be saved as PDF: %1.").arg(error));
+        return false;
+    }
+    return true;
+}
+
+bool CopyToClipboard(QWidget* parent, RotorForm& form, bool excel) {
+    const QString title = excel ? QStringLiteral("Copy (Excel)") : QStringLiteral("Copy (Word)");
+    // The whole text is built before the clipboard is touched, so a failure
+    // leaves the clipboard as it was.
+    QClipboard* clipboard = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr
+                                ? QGuiApplication::clipboard()
+                                : nullptr;
+    if (clipboard == nullptr) {
+        ShowFailure(parent, title,
+                    QStringLiteral("The results could not be copied: the clipboard is not "
+                                   "available."));
+        return false;
+    }
+    const std::string built = CopyResults(form, excel ? kExcelLayout : kWordLayout);
+    const QString text = QString::fromUtf8(built.data(), static_cast<qsizetype>(built.size()));
+    // Setting the text replaces whatever the clipboard held.
+    clipboard->setText(text, QClipboard::Clipboard);
+    if (clipboard->text(QClipboard::Clipboard) != text) {
+        ShowFailure(parent, title,
+                    QStringLiteral("The results could not be copied: another program may be "
+                                   "holding the clipboard. Try again."));
+        return false;
+    }
+    return true;
+}
+
+} // namespace kestrix::report
