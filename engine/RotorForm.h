@@ -3,6 +3,10 @@
 // display procedures. It works on the one design case and reaches the controls
 // only through a FormPort, so the Qt window, kestrix-cli and the tests all run
 // exactly the same steps.
+//
+// The engine's procedures (driver, limits, catalogue, selection, exchange model,
+// display) are members without arguments that read and write the design case,
+// each implemented in the file named for its concern.
 #pragma once
 
 #include "DesignCase.h"
@@ -40,24 +44,87 @@ public:
 
     // Commands.
     void CmdCalc_Click();
-    void RunCalc();
+    // One calculation from the fields to the display. Returns false when the
+    // fields could not be read or the run could not complete (a warning has
+    // been shown, the previous results stay and stay marked stale).
+    bool RunCalc();
     void ShowResults();
 
     // FormEvents: the seven change handlers and lstRotor_Click.
     void TextChanged(const std::string& control) override;
     void ListClicked(const std::string& control) override;
+    // Marks the shown results stale.
+    void ChangeStatus();
 
     bool ElevChanged = false;
 
     // Extension points filled by the layers above the engine (calculator, settings).
     // Called by Form_Load at the step where the load step seeds and runs the
-    // moisture calculator.
+    // moisture calculator. When empty, the load step writes the calculator's
+    // seeds into txtM and txtT itself.
     std::function<void()> SeedCalculator;
 
+    // Catalogue (Catalogue.cpp): reads catalogueDir + "/qvdcmd121.dta". Returns
+    // false after a message naming the file, the line and the problem.
+    bool LoadCatalogue(const std::string& catalogueDir);
+
+    // Input limits (Limits.cpp).
+    void CheckLimits();
+    void CheckSaturation();
+
+    // Rotor sizing and selection (RotorSelection.cpp).
+    void SelectRotor();
+    void SizeRotor();
+    void FillRotorList();
+    void UseListRotor();
+    void UseMaxRotor();
+    void UseMinRotor();
+
+    // Moisture and heat exchange model (ExchangeModel.cpp).
+    void RotorModel();
+    void Condensation();
+    void FrostCheck();
+
+    // Display procedures (Display.cpp).
+    void UnitLabels();
+    void FillText();
+    void FillTextSI();
+    void FillCaptions();
+    void FillCaptionsSI();
+    void VelCheckMsg();
+
 private:
+    // What the display last wrote into a volume field, so that a field read
+    // back unchanged gives the standard volume it showed, and a volume typed in
+    // actual units is turned back into standard at the state the display used.
+    struct VolumeShown {
+        std::string text;       // the text written
+        double standard = 0;    // the standard volume it showed, scfm
+        double actualRatio = 1; // shown volume / standard volume (1: standard shown)
+    };
+    // Reads the seven fields into the design case; false after a warning.
+    bool ReadFields();
+    bool ReadVolumeField(const char* control, const VolumeShown& shown, const char* what,
+                         double& scfm);
+    // The input fields one by one through the port, so each write that changes
+    // a field runs its change handler, exactly as the window does.
+    void WriteInputFields(bool si);
+    void WriteResults(bool si);
+    void WriteVolumeField(const char* control, VolumeShown& shown, double standard,
+                          double actualRatio);
+    // A saturation moisture at an enthalpy inside a run; warns once per run
+    // and gives nothing when the search does not converge.
+    bool SatMoistAtEnthalpyOrWarn(double h, double& ws);
+    double WetBulb(double T, double W);
+    bool ResultsFinite() const;
+
     DesignCase case_;
     FormPort& port_;
     hygrovex::_clsHygrovex& component_;
+    VolumeShown supplyShown_;
+    VolumeShown returnShown_;
+    bool satSearchWarned_ = false;
+    int runDepth_ = 0;
 };
 
 } // namespace kestrix
