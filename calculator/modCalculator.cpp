@@ -22,6 +22,16 @@ std::string OptionName(int index) {
     return "optUnits(" + std::to_string(index) + ")";
 }
 
+// Selects one input form and clears the others (the chosen one first, so a
+// window whose options exclude each other never has none selected).
+void SelectForm(FormPort& port, int index) {
+    port.SetChecked(OptionName(index), true);
+    for (int i = 0; i < kFormCount; ++i) {
+        if (i != index)
+            port.SetChecked(OptionName(i), false);
+    }
+}
+
 // Replaces the "." of a plain or patterned number text by the user's decimal point.
 std::string WithDecimalPoint(std::string text, std::string_view decimalPoint) {
     const std::size_t point = text.find('.');
@@ -101,11 +111,8 @@ void modCalculator::RunCalculator() {
 void modCalculator::optUnits_Click(int index) {
     // A click selects the clicked form; the moisture text is then read in it
     // as it stands, without conversion.
-    if (index >= 0 && index < kFormCount) {
-        FormPort& port = form_.Port();
-        for (int i = 0; i < kFormCount; ++i)
-            port.SetChecked(OptionName(i), i == index);
-    }
+    if (index >= 0 && index < kFormCount)
+        SelectForm(form_.Port(), index);
     RunCalculator();
 }
 
@@ -155,8 +162,7 @@ void modCalculator::SeedAtStartup() {
 
 void modCalculator::ResetCalculatorForUnits(bool si) {
     FormPort& port = form_.Port();
-    for (int i = 0; i < kFormCount; ++i)
-        port.SetChecked(OptionName(i), i == 0);
+    SelectForm(port, 0);
 
     // 75 °F dry bulb and 60 °F wet bulb, shown in the chosen units.
     CalcTempSeed = 75;
