@@ -89,7 +89,10 @@ void RotorForm::ListClicked(const std::string& control) {
 
 void RotorForm::CmdCalc_Click() {
     case_.FrostMsgDue = true;
-    RunCalc();
+    // A run that could not read the fields has already said why; the elevation
+    // warning waits for the run that uses the new elevation.
+    if (!RunCalc())
+        return;
     if (ElevChanged) {
         port_.MessageBox(text::kWarningTitle, text::kElevation, MessageIcon::Exclamation);
         ElevChanged = false;
