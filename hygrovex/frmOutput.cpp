@@ -72,6 +72,13 @@ frmOutput::frmOutput(QWidget* parent)
     pal.setColor(QPalette::Window, kBackground);
     setPalette(pal);
     setAutoFillBackground(true);
+    // The rows are laid out for a narrow 8-point sans serif; Liberation Sans
+    // (metric-compatible with Arial) keeps the captions inside their labels.
+    QFont small = font();
+    small.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    small.setStyleHint(QFont::SansSerif);
+    small.setPointSize(8);
+    setFont(small);
 
     for (int row = 0; row < kOutputRowCount; ++row) {
         const RowLayout& layout = kRows[static_cast<std::size_t>(row)];
