@@ -1,6 +1,7 @@
 // Reading and writing the twelve-field project record; see ProjectFile.h.
 #include "ProjectFile.h"
 
+#include "RotorForm.h"
 #include "common/NumberText.h"
 
 #include <cerrno>
@@ -489,6 +490,30 @@ std::string WithProjectExtension(const std::string& path) {
     if (dot + 1 == path.size())
         return path + (kProjectExtension + 1); // "office." -> "office.pjt"
     return path;
+}
+
+void StoreProjectInForm(RotorForm& form, const ProjectRecord& record) {
+    StoreRecord(record, form.Case());
+    form.Port().SetText("lblTitle", form.Case().Title);
+    form.Case().SelMode = 0;
+}
+
+bool ApplyMainUnits(RotorForm& form, bool si, const CalculatorUnitSteps& calculator) {
+    form.Case().SIUnits = si;
+    form.UnitLabels();
+    if (si) {
+        form.FillCaptionsSI();
+        form.FillTextSI();
+    } else {
+        form.FillCaptions();
+        form.FillText();
+    }
+    if (calculator.reset)
+        calculator.reset(si);
+    const bool calculated = form.RunCalc();
+    if (calculator.run)
+        calculator.run();
+    return calculated;
 }
 
 } // namespace kestrix

@@ -16,12 +16,15 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 
 namespace kestrix {
+
+class RotorForm;
 
 // The twelve fields, in file order.
 struct ProjectRecord {
@@ -95,5 +98,29 @@ std::optional<std::string> SaveProjectFile(const std::string& path, const Projec
 // has no extension of its own ("office" -> "office.pjt", "office." ->
 // "office.pjt"); a name with an extension is kept as it is.
 std::string WithProjectExtension(const std::string& path);
+
+// Opening a project into the window logic. The window and kestrix-cli run
+// the same steps; only the dialogs' option buttons are the window's own.
+
+// Steps 3, 4 and 6 of File > Open: stores the record in the design case
+// (ModelName = SavedModel), shows the title in lblTitle and lets the next run
+// size the rotor automatically (SelMode = 0). The caller then sets the unit
+// dialogs' choices and applies the Main Units choice (ApplyMainUnits).
+void StoreProjectInForm(RotorForm& form, const ProjectRecord& record);
+
+// The moisture calculator's part of confirming the Main Units choice.
+struct CalculatorUnitSteps {
+    // Selects the wet-bulb form and writes 75 °F / 60 °F (or their metric
+    // equivalents) into the calculator's boxes; given the unit system.
+    std::function<void(bool si)> reset;
+    // Runs the calculator.
+    std::function<void()> run;
+};
+
+// What OK of the Main Units dialog does, and the last step of File > Open:
+// sets SIUnits, rewrites the unit captions, the results and the input fields
+// in that unit system, resets the moisture calculator, runs the calculation
+// and then the calculator. Returns what RunCalc returned.
+bool ApplyMainUnits(RotorForm& form, bool si, const CalculatorUnitSteps& calculator);
 
 } // namespace kestrix
