@@ -21,7 +21,7 @@ ComponentLoader::~ComponentLoader() {
 
 QStringList ComponentLoader::DefaultSearchPaths() {
     const QString dir = QCoreApplication::applicationDirPath();
-    return {dir, QDir::cleanPath(dir + "/../lib")};
+    return {dir, QDir::cleanPath(dir + "/../lib/kestrix"), QDir::cleanPath(dir + "/../lib")};
 }
 
 bool ComponentLoader::Load(QString* error, const QStringList& searchPaths, const char* classId) {
