@@ -176,7 +176,8 @@ CatalogueReading ParseCatalogue(std::string_view text) {
 }
 
 bool RotorForm::LoadCatalogue(const std::string& catalogueDir) {
-    const std::string path = catalogueDir + "/" + kCatalogueFileName;
+    const std::string path =
+        CatalogueFile.empty() ? catalogueDir + "/" + kCatalogueFileName : CatalogueFile;
     const auto report = [&](const std::string& what) {
         port_.MessageBox(text::kErrorTitle, "Rotor catalogue " + path + ": " + what,
                          MessageIcon::Critical);

@@ -127,6 +127,13 @@ std::vector<ControlText> ResultTexts(const DesignCase& c, const Separators& s, b
 
 namespace {
 
+DesignCase WithUnits(bool si, bool acfm) {
+    DesignCase c;
+    c.SIUnits = si;
+    c.AcfmUnits = acfm;
+    return c;
+}
+
 Separators PortSeparators(const FormPort& port) {
     return {port.DecimalPoint(), port.GroupSeparator()};
 }
@@ -134,7 +141,11 @@ Separators PortSeparators(const FormPort& port) {
 } // namespace
 
 void RotorForm::UnitLabels() {
-    for (const ControlText& t : UnitCaptionTexts(case_))
+    // Four fixed sets of captions; built once, written at every display.
+    static const std::vector<ControlText> sets[2][2] = {
+        {UnitCaptionTexts(WithUnits(false, false)), UnitCaptionTexts(WithUnits(false, true))},
+        {UnitCaptionTexts(WithUnits(true, false)), UnitCaptionTexts(WithUnits(true, true))}};
+    for (const ControlText& t : sets[case_.SIUnits ? 1 : 0][case_.AcfmUnits ? 1 : 0])
         port_.SetText(t.control, t.text);
 }
 

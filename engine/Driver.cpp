@@ -40,8 +40,8 @@ bool RotorForm::ReadVolumeField(const char* control, const VolumeShown& shown, c
     if (n && case_.AcfmUnits)
         v /= shown.actualRatio;
     if (!n || !std::isfinite(v) || !(v > 0)) {
-        port_.MessageBox(text::kWarningTitle, std::string(what) + text::kMustBePositive,
-                         MessageIcon::Exclamation);
+        FieldError = std::string(what) + text::kMustBePositive;
+        port_.MessageBox(text::kWarningTitle, FieldError, MessageIcon::Exclamation);
         return false;
     }
     scfm = v;
@@ -49,10 +49,11 @@ bool RotorForm::ReadVolumeField(const char* control, const VolumeShown& shown, c
 }
 
 bool RotorForm::ReadFields() {
+    FieldError.clear();
     const bool si = case_.SIUnits;
     const auto warn = [this](const char* what, const char* problem) {
-        port_.MessageBox(text::kWarningTitle, std::string(what) + problem,
-                         MessageIcon::Exclamation);
+        FieldError = std::string(what) + problem;
+        port_.MessageBox(text::kWarningTitle, FieldError, MessageIcon::Exclamation);
         return false;
     };
     const auto number = [this](const char* control) {
@@ -97,10 +98,8 @@ bool RotorForm::ReadFields() {
     const bool inRange =
         e && (si ? (*e >= kElevMinM && *e <= kElevMaxM) : (*e >= kElevMinFt && *e <= kElevMaxFt));
     if (!inRange) {
-        port_.MessageBox(text::kWarningTitle,
-                         si ? "Elevation must be a number between -610 and 6,096 m."
-                            : "Elevation must be a number between -2,000 and 20,000 ft.",
-                         MessageIcon::Exclamation);
+        FieldError = si ? text::kElevationRangeSi : text::kElevationRangeIp;
+        port_.MessageBox(text::kWarningTitle, FieldError, MessageIcon::Exclamation);
         return false;
     }
     elev = si && elevText != "0" ? MetresToFt(*e) : *e;

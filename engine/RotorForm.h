@@ -58,6 +58,13 @@ public:
 
     bool ElevChanged = false;
 
+    // The warning of the last run that could not read the fields (empty when
+    // the last run read them), for scripted callers that must name the field.
+    std::string FieldError;
+    // When set, the load step reads this catalogue file instead of
+    // catalogueDir + "/qvdcmd121.dta" (kestrix-cli --catalogue).
+    std::string CatalogueFile;
+
     // Extension points filled by the layers above the engine (calculator, settings).
     // Called by Form_Load at the step where the load step seeds and runs the
     // moisture calculator. When empty, the load step writes the calculator's

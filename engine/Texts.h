@@ -65,6 +65,10 @@ inline constexpr const char* kMustBePositive = " must be a number greater than z
 inline constexpr const char* kMustBeAboveAbsoluteZero =
     " must be a temperature above absolute zero.";
 inline constexpr const char* kMustNotBeNegative = " must not be negative.";
+inline constexpr const char* kElevationRangeIp =
+    "Elevation must be a number between -2,000 and 20,000 ft.";
+inline constexpr const char* kElevationRangeSi =
+    "Elevation must be a number between -610 and 6,096 m.";
 
 // Unit captions, IP then SI.
 inline constexpr const char* kScfm = "scfm";
