@@ -3,6 +3,7 @@
 #include "CalculatorTestSupport.h"
 
 #include "calculator/CalculatorTexts.h"
+#include "engine/ProjectFile.h"
 #include "engine/Texts.h"
 
 #include <gtest/gtest.h>
@@ -329,19 +330,11 @@ TEST_F(CalculatorTest, PasteAfterOnlyFailedCalculationsPastesNothing) {
 // ---------------------------------------------------------------------------
 // The Main Units dialog's reset, in the dialog's order.
 
+// OK of the Main Units dialog, as the window and kestrix-cli run it.
 void ConfirmMainUnits(RotorForm& form, modCalculator& calc, bool si) {
-    form.Case().SIUnits = si;
-    form.UnitLabels();
-    if (si) {
-        form.FillCaptionsSI();
-        form.FillTextSI();
-    } else {
-        form.FillCaptions();
-        form.FillText();
-    }
-    calc.ResetCalculatorForUnits(si);
-    form.RunCalc();
-    calc.RunCalculator();
+    ApplyMainUnits(form, si,
+                   {[&calc](bool toSI) { calc.ResetCalculatorForUnits(toSI); },
+                    [&calc] { calc.RunCalculator(); }});
 }
 
 struct ResetRow {

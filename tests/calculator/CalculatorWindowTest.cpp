@@ -2,8 +2,10 @@
 // off screen: the controls reach the calculator, and the Hygrovex output
 // window shows while a mouse button is held on a picture.
 #include "ComponentLoader.h"
+#include "ProjectCommands.h"
 #include "Seams.h"
 #include "Twips.h"
+#include "frmPref.h"
 #include "frmRotor.h"
 
 #include <gtest/gtest.h>
@@ -110,6 +112,21 @@ TEST_F(CalculatorWindowTest, ControlsReachTheCalculator) {
     EXPECT_FALSE(Find<QPushButton>("CmdCalc")->isEnabled());
     for (const Shown& m : shown)
         ADD_FAILURE() << m.title << ": " << m.text;
+}
+
+TEST_F(CalculatorWindowTest, MainUnitsResetsThePanel) {
+    Find<QLineEdit>("txtM")->setText("50");
+    QTest::mouseClick(Find<QRadioButton>("optUnits(2)"), Qt::LeftButton);
+    auto* commands = window->findChild<ProjectCommands*>();
+    ASSERT_NE(commands, nullptr);
+    commands->MainUnitsDialog().SetChoice(true);
+    commands->MainUnitsDialog().ChangePref();
+    EXPECT_TRUE(Find<QRadioButton>("optUnits(0)")->isChecked());
+    EXPECT_EQ(Find<QLineEdit>("txtT")->text(), "23.9");
+    EXPECT_EQ(Find<QLineEdit>("txtM")->text(), "15.6");
+    EXPECT_EQ(Find<QLabel>("lblM")->text(), "°C WB");
+    EXPECT_EQ(Answer(), "7.6 g/kg");
+    EXPECT_TRUE(shown.empty());
 }
 
 TEST_F(CalculatorWindowTest, EmptyBoxIsNamedAndTheAnswerStays) {
