@@ -25,7 +25,8 @@ public:
     ComponentLoader& operator=(const ComponentLoader&) = delete;
     ~ComponentLoader();
 
-    // The folders searched for the library: the program's own folder, then ../lib.
+    // The folders searched for the library: the program's own folder, then
+    // ../lib/kestrix (where it is installed), then ../lib.
     static QStringList DefaultSearchPaths();
 
     // Loads the library from the first folder that holds it and creates the

@@ -1,0 +1,159 @@
+// The splash window's hand-over to the main window, and the help viewer.
+#include "UiTestSupport.h"
+
+#include "HelpViewer.h"
+#include "frmSplash.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+namespace kestrix::ui::test {
+namespace {
+
+class Splash : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Recorder->shown.clear();
+        QString error;
+        ASSERT_TRUE(component.Load(&error)) << error.toStdString();
+        window = std::make_unique<frmRotor>(*component.Object(), [this] { component.Release(); });
+        splash = std::make_unique<frmSplash>(*window);
+    }
+    void TearDown() override {
+        splash.reset();
+        window.reset();
+    }
+    ComponentLoader component;
+    std::unique_ptr<frmRotor> window;
+    std::unique_ptr<frmSplash> splash;
+};
+
+TEST_F(Splash, LoadingTheSplashLoadsTheMainWindowHidden) {
+    ASSERT_TRUE(splash->Load());
+    EXPECT_EQ(splash->findChild<QLabel*>("LblVersion")->text(), "Version 1.2.3");
+    EXPECT_EQ(window->windowTitle(), kMainWindowTitle);
+    EXPECT_TRUE(window->IsLoaded());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(window->Visible("Picture1(1)"));
+    EXPECT_FALSE(window->Text("lblTsa").empty()); // already calculated
+}
+
+TEST_F(Splash, EveryWayOfContinuingShowsTheMainWindow) {
+    using Act = std::function<void(frmSplash&)>;
+    auto click = [](const char* name) {
+        return Act([name](frmSplash& s) {
+            QTest::mouseClick(s.findChild<QWidget*>(name), Qt::LeftButton);
+        });
+    };
+    auto key = [](Qt::Key k) { return Act([k](frmSplash& s) { QTest::keyClick(&s, k); }); };
+    const std::pair<const char*, Act> rows[] = {
+        {"Continue button", click("Command1")},
+        {"a letter key", key(Qt::Key_A)},
+        {"Escape", key(Qt::Key_Escape)},
+        {"Enter", key(Qt::Key_Return)},
+        {"product line", click("lblCompanyProduct")},
+        {"copyright line", click("lblCopyright")},
+        {"company line", click("lblCompany")},
+        {"closing the splash", Act([](frmSplash& s) { s.close(); })},
+    };
+    for (const auto& [what, act] : rows) {
+        SetUp();
+        ASSERT_TRUE(splash->Load());
+        splash->show();
+        QApplication::processEvents();
+        act(*splash);
+        EXPECT_TRUE(window->isVisible()) << what;
+        EXPECT_FALSE(splash->isVisible()) << what;
+        TearDown();
+    }
+}
+
+TEST_F(Splash, AMissingCatalogueStopsTheStart) {
+    QTemporaryDir empty;
+    window->SetCatalogueDir(empty.path());
+    EXPECT_FALSE(splash->Load());
+    ASSERT_FALSE(Recorder->shown.empty());
+    EXPECT_TRUE(Recorder->shown.back().text.contains("qvdcmd121.dta"))
+        << Recorder->shown.back().text.toStdString();
+}
+
+class Help : public ::testing::Test {
+protected:
+    void SetUp() override { SetHelpSearchPaths({KESTRIX_HELP_SOURCE}); }
+    void TearDown() override {
+        CloseHelp();
+        SetHelpSearchPaths({});
+    }
+};
+
+TEST_F(Help, HelpFileNamesMapToInstalledPages) {
+    QTemporaryDir first, second;
+    QDir(first.path()).mkpath("Vardane");
+    QDir(second.path()).mkpath("psych");
+    QFile(first.path() + "/Vardane/index.html").open(QIODevice::WriteOnly);
+    QFile(second.path() + "/psych/600.html").open(QIODevice::WriteOnly);
+    SetHelpSearchPaths({first.path(), second.path()});
+    const struct {
+        const char* file;
+        int topic;
+        QString expected;
+    } rows[] = {
+        {"Vardane.hlp", 0, first.path() + "/Vardane/index.html"},
+        {"VARDANE.HLP", 0, QString()}, // books are folders: names are exact
+        {"psych.hlp", 600, second.path() + "/psych/600.html"},
+        {"psych.hlp", 601, QString()},
+        {"../psych.hlp", 600, QString()},
+        {"", 0, QString()},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(HelpPagePath(row.file, row.topic), row.expected) << row.file << " " << row.topic;
+}
+
+TEST_F(Help, ProgramHelpPagesLinkOnlyToPagesThatExist) {
+    const QDir book(QStringLiteral(KESTRIX_HELP_SOURCE) + "/Vardane");
+    const QStringList pages = book.entryList({"*.html"});
+    ASSERT_TRUE(pages.contains("index.html"));
+    ASSERT_GE(pages.size(), 6);
+    const QRegularExpression link(R"(href="([^"#:]+)(#[^"]*)?")");
+    for (const QString& page : pages) {
+        QFile file(book.filePath(page));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(file.readAll());
+        for (auto it = link.globalMatch(html); it.hasNext();) {
+            const QString target = it.next().captured(1);
+            EXPECT_TRUE(QFile::exists(book.filePath(target)))
+                << page.toStdString() << " links to " << target.toStdString();
+        }
+    }
+}
+
+TEST_F(Help, ContentsF1AndTheMissingBook) {
+    QString error;
+    ComponentLoader component;
+    ASSERT_TRUE(component.Load(&error));
+    frmRotor window(*component.Object());
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(window.findChild<QWidget*>("txtToa"), Qt::Key_F1);
+    ASSERT_NE(OpenHelpViewer(), nullptr);
+    EXPECT_EQ(OpenHelpViewer()->HelpFile(), "Vardane.hlp");
+    EXPECT_TRUE(OpenHelpViewer()->Browser()->source().path().endsWith("Vardane/index.html"));
+    EXPECT_TRUE(OpenHelpViewer()->Browser()->toPlainText().contains("Kestrix"));
+
+    // No book installed: the viewer says so; the program reports nothing itself.
+    Recorder->shown.clear();
+    QTemporaryDir empty;
+    SetHelpSearchPaths({empty.path()});
+    window.mnuHelpContents_Click();
+    EXPECT_TRUE(OpenHelpViewer()->Browser()->toPlainText().contains("Vardane.hlp"));
+    EXPECT_TRUE(Recorder->shown.empty());
+}
+
+} // namespace
+} // namespace kestrix::ui::test
