@@ -192,6 +192,9 @@ TEST_F(CalculatorWindowTest, EmptyStreamTextOpensNoPopup) {
 } // namespace kestrix::ui
 
 int main(int argc, char** argv) {
+    // Listing the tests (CTest's discovery) needs a display too.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
