@@ -120,6 +120,39 @@ TEST(CalcCommand, ElevationRewrittenByTheDisplayCountsAsAChange) {
     EXPECT_FALSE(rig.Form().ElevChanged);
 }
 
+TEST(CalcCommand, IcingWarningShowsOncePerCalcCommandOnly) {
+    Rig rig;
+    ASSERT_TRUE(rig.Load({{"RW19-200", 200, 2.0}, {"RW21-200", 200, 2.5}}));
+    // Cold, dry return air: the exhaust comes out supersaturated below 32 °F.
+    rig.Type("txtToa", "25");
+    rig.Type("txtWoa", "18");
+    rig.Type("txtTra", "25");
+    rig.Type("txtWra", "5");
+    rig.Calc();
+    const DesignCase& c = rig.Case();
+    EXPECT_EQ(rig.MessageTexts(),
+              (std::vector<std::string>{text::kToaMin, text::kToaAboveTra, text::kIcing}));
+    EXPECT_EQ(c.Frost, 1);
+    EXPECT_LE(c.Tea, 32);
+    EXPECT_GE(c.CondE, 0.05);
+    EXPECT_FALSE(c.FrostMsgDue);
+    EXPECT_TRUE(rig.Port().Visible("lblFrost"));
+    EXPECT_FALSE(rig.Port().Visible("lblWeaCondensed"));
+    EXPECT_FALSE(rig.Port().Visible("lblCondensate"));
+
+    // A run started by a list pick shows frost but not the warning.
+    rig.Port().ClearMessages();
+    rig.Port().SetListIndex("lstRotor", 1);
+    ASSERT_EQ(c.ModelName, "RW21-200");
+    EXPECT_EQ(c.Frost, 1);
+    EXPECT_EQ(rig.MessageTexts(), (std::vector<std::string>{text::kToaMin, text::kToaAboveTra}));
+
+    // The next Calc command may warn again.
+    rig.Port().ClearMessages();
+    rig.Calc();
+    EXPECT_EQ(rig.MessageTexts().back(), text::kIcing);
+}
+
 TEST(SiEntry, FieldsAreConvertedToInchPound) {
     Rig rig;
     ASSERT_TRUE(rig.Load(testing::WorkedExampleCatalogue(), {true, false}));
