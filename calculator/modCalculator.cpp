@@ -121,7 +121,13 @@ void modCalculator::cmdCalculate_Click() {
     // only through a main calculation; run one first so the answer uses it.
     if (form_.ElevChanged) {
         form_.ElevChanged = false;
-        form_.RunCalc();
+        // A main calculation that could not read the fields has said why; the
+        // new elevation has not reached the design case, so nothing is
+        // computed at the old one and the elevation stays pending.
+        if (!form_.RunCalc()) {
+            form_.ElevChanged = true;
+            return;
+        }
     }
     RunCalculator();
     form_.ElevChanged = false;

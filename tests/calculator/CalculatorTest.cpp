@@ -231,6 +231,23 @@ TEST_F(CalculatorTest, CalculateUsesAnElevationJustTyped) {
     EXPECT_EQ(Answer(), "98.5 gr/lb");
 }
 
+TEST_F(CalculatorTest, UnreadableElevationComputesNothingAndStaysPending) {
+    Start();
+    Type("txtElev", "high");
+    calc->cmdCalculate_Click();
+    ASSERT_FALSE(port.Messages().empty()); // the main calculation named the field
+    EXPECT_EQ(port.Messages()[0].title, "Warning");
+    EXPECT_EQ(Answer(), "98.5 gr/lb");
+    EXPECT_TRUE(form.ElevChanged);
+    // Once the field reads, the same button uses the new elevation.
+    port.ClearMessages();
+    Type("txtElev", "5000");
+    calc->cmdCalculate_Click();
+    EXPECT_EQ(Answer(), "128.1 gr/lb");
+    EXPECT_FALSE(form.ElevChanged);
+    EXPECT_TRUE(port.Messages().empty());
+}
+
 TEST_F(CalculatorTest, CalculateWithoutElevationChangeRunsNoMainCalculation) {
     Start();
     Type("txtToa", "52"); // results stale
