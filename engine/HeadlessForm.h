@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace kestrix {
@@ -56,7 +57,9 @@ public:
     std::string GroupSeparator() const override { return groupSeparator_; }
 
     // Every control that has a text, in name order.
-    const std::map<std::string, std::string>& Texts() const { return texts_; }
+    std::map<std::string, std::string> Texts() const {
+        return std::map<std::string, std::string>(texts_.begin(), texts_.end());
+    }
 
 private:
     struct List {
@@ -64,7 +67,7 @@ private:
         int index = -1;
     };
     FormEvents* events_ = nullptr;
-    std::map<std::string, std::string> texts_;
+    std::unordered_map<std::string, std::string> texts_;
     std::map<std::string, bool> visible_;
     std::map<std::string, bool> enabled_;
     std::map<std::string, std::uint32_t> backColor_;
