@@ -116,6 +116,21 @@ TEST(ExchangeModel, EqualHumiditiesMoveTheTokenMoistureNotAResidue) {
     EXPECT_LT(std::fabs(c.Tsa - c.Toa), 60); // not the runaway a 1e-15 divisor gives
 }
 
+TEST(ExchangeModel, SaturationSearchThatFindsNothingWarnsOnceAndCountsNoCondensate) {
+    Rig rig;
+    ASSERT_TRUE(rig.Load(testing::WorkedExampleCatalogue()));
+    DesignCase& c = rig.Case();
+    c.Wea = 500; // far beyond saturation, were saturation found
+    c.Patm = 0;  // no saturated state exists at zero pressure
+    rig.Form().Condensation();
+    EXPECT_EQ(rig.MessageTexts(), std::vector<std::string>{text::kSaturationNotFound});
+    EXPECT_EQ(c.CondE, 0);
+    EXPECT_EQ(c.CondS, 0);
+    EXPECT_EQ(c.Wea, 500);
+    EXPECT_TRUE(std::isfinite(c.MoistRate));
+    EXPECT_FALSE(rig.Port().Visible("lblWeaCondensed"));
+}
+
 struct LimitCase {
     const char* name;
     const char *toa, *woa, *tra, *wra;
