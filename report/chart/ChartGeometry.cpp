@@ -116,8 +116,9 @@ bool StatePlottable(const ChartModel& m, const AirState& s) {
     return m.hasStates && Finite(s.T) && Finite(s.W);
 }
 
+// Grid and curve values: whole numbers without a point, others to one decimal.
 std::string TickText(double v) {
-    return common::FormatPattern(v, "##0.##");
+    return common::FormatPattern(v, std::fabs(v - std::round(v)) < 1e-9 ? "##0" : "##0.0");
 }
 
 } // namespace
@@ -352,6 +353,13 @@ void PlaceStateLabels(ChartLayout& L, const std::vector<Box>& obstacles) {
             for (const Arrow& a : L.arrows)
                 if (SegmentHitsBox(a.tail, a.tip, b))
                     k += 400;
+            // A label nearer another state than its own would name the wrong point.
+            const Point centre{b.left + b.width / 2, b.top + b.height / 2};
+            const double own = std::hypot(centre.x - mk.at.x, centre.y - mk.at.y);
+            for (const StateMark& other : L.marks)
+                if (other.id != mk.id &&
+                    std::hypot(centre.x - other.at.x, centre.y - other.at.y) < own)
+                    k += 300;
             k += 60 * Crossings(L.saturation.points, b);
             for (const Curve& c2 : L.rhCurves)
                 k += 4 * Crossings(c2.points, b);
