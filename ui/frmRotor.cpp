@@ -3,10 +3,12 @@
 #include "frmRotor.h"
 
 #include "Artwork.h"
+#include "ChartModel.h"
 #include "HelpViewer.h"
 #include "ProductInfo.h"
 #include "Seams.h"
 #include "Twips.h"
+#include "frmChart.h"
 
 #include <QAction>
 #include <QApplication>
@@ -469,6 +471,7 @@ void frmRotor::BuildMenus() {
     item(file, "mnuFilePrint", "&Print", &frmRotor::mnuFilePrint_Click)
         ->setShortcut(QKeySequence("Ctrl+P"));
     item(file, "mnuFileExportPdf", "&Export PDF…", &frmRotor::mnuFileExportPdf_Click);
+    item(file, "mnuFileExportChart", "Export C&hart…", &frmRotor::mnuFileExportChart_Click);
     file->addSeparator();
     item(file, "mnuFileExit", "&Exit", &frmRotor::mnuFileExit_Click);
 
@@ -488,6 +491,7 @@ void frmRotor::BuildMenus() {
     viewToolbar_ = item(view, "mnuViewToolbar", "&Toolbar", &frmRotor::mnuViewToolbar_Click);
     viewToolbar_->setCheckable(true);
     viewToolbar_->setChecked(true);
+    item(view, "mnuViewChart", "Psychrometric &Chart", &frmRotor::mnuViewChart_Click);
 
     QMenu* help = bar->addMenu("&Help");
     help->setObjectName("Help");
@@ -534,6 +538,12 @@ void frmRotor::BuildToolBar() {
         action->setToolTip(button.hasToolTip ? key : QString());
         connect(action, &QAction::triggered, this, [this, key] { tbToolBar_ButtonClick(key); });
     }
+    // The psychrometric chart, after the program's own buttons.
+    toolBar_->addSeparator();
+    QAction* chart = toolBar_->addAction(ChartIcon(), "Psychrometric Chart");
+    chart->setObjectName("tbChart");
+    chart->setData(QStringLiteral("Chart"));
+    connect(chart, &QAction::triggered, this, [this] { tbToolBar_ButtonClick("Chart"); });
 }
 
 void frmRotor::BuildStatusBar() {
@@ -674,6 +684,8 @@ void frmRotor::tbToolBar_ButtonClick(const QString& key) {
         mnuFilePrint_Click();
     else if (key == QLatin1String("Help"))
         mnuHelpContents_Click();
+    else if (key == QLatin1String("Chart"))
+        mnuViewChart_Click();
 }
 
 void frmRotor::mnuFileNew_Click() {
@@ -714,6 +726,32 @@ void frmRotor::mnuVol_Click() {
 // Runs after the menu item has inverted its check mark.
 void frmRotor::mnuViewToolbar_Click() {
     toolBar_->setVisible(viewToolbar_->isChecked());
+}
+
+void frmRotor::mnuViewChart_Click() {
+    if (!chart_) {
+        chart_ = new frmChart(this);
+        // Beside the main window, on its right.
+        chart_->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
+    RefreshChart();
+    chart_->show();
+    chart_->raise();
+    chart_->activateWindow();
+}
+
+void frmRotor::mnuFileExportChart_Click() {
+    if (form_)
+        ExportChartDialog(isVisible() ? this : nullptr, chart::ModelFromCase(form_->Case()));
+}
+
+frmChart* frmRotor::ChartWindow() const {
+    return chart_;
+}
+
+void frmRotor::RefreshChart() {
+    if (chart_ && form_)
+        chart_->SetModel(chart::ModelFromCase(form_->Case()));
 }
 
 void frmRotor::mnuAbout_Click() {
@@ -832,6 +870,10 @@ bool frmRotor::Enabled(const std::string& control) const {
 void frmRotor::SetEnabled(const std::string& control, bool enabled) {
     if (QWidget* widget = Control(control))
         widget->setEnabled(enabled);
+    // The display step disables Calc as the results become current: the
+    // chart follows every calculation.
+    if (control == "CmdCalc" && !enabled)
+        RefreshChart();
 }
 
 void frmRotor::SetBackColor(const std::string& control, std::uint32_t rgb) {

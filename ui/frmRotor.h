@@ -31,6 +31,8 @@ class _clsHygrovex;
 
 namespace kestrix::ui {
 
+class frmChart;
+
 class frmRotor : public QMainWindow, public FormPort {
     Q_OBJECT
 public:
@@ -53,6 +55,8 @@ public:
     RotorForm& Form() { return *form_; }
     Commands& Cmds() { return commands_; }
     QToolBar* ToolBar() const { return toolBar_; }
+    // The psychrometric chart window, once View > Psychrometric Chart made it.
+    frmChart* ChartWindow() const;
 
     // Makes a control of another window (the title dialog's "txtTitle") known
     // to the port under its control name.
@@ -98,6 +102,8 @@ public slots:
     void mnuUnits_Click();
     void mnuVol_Click();
     void mnuViewToolbar_Click();
+    void mnuViewChart_Click();
+    void mnuFileExportChart_Click();
     void mnuAbout_Click();
     void mnuHelpContents_Click();
 
@@ -119,6 +125,8 @@ private:
     void Run(const std::function<void()>& hook, const char* what);
 
     QWidget* Control(const std::string& name) const;
+    // Shows the current case on the chart window, when there is one.
+    void RefreshChart();
     QLabel* StatusPanel(int panel) const;
 
     std::unique_ptr<RotorForm> form_;
@@ -138,6 +146,7 @@ private:
     QPushButton* cmdCalc_ = nullptr;
     QListWidget* lstRotor_ = nullptr;
     QLabel* panels_[3] = {nullptr, nullptr, nullptr};
+    QPointer<frmChart> chart_;
 };
 
 } // namespace kestrix::ui
