@@ -103,6 +103,7 @@ void modCalculator::RunCalculator() {
 
     CalcAnswer = *rounded;
     hasAnswer_ = true;
+    answerSI_ = si;
     port.SetText("lblAnswer", common::FormatPattern(CalcAnswer, calctext::kAnswerPattern,
                                                     port.DecimalPoint(), port.GroupSeparator()) +
                                   (si ? calctext::kAnswerUnitSI : calctext::kAnswerUnitIP));
@@ -135,7 +136,9 @@ void modCalculator::cmdCalculate_Click() {
 
 void modCalculator::PasteAnswer(const char* moistureBox, const char* temperatureBox) {
     FormPort& port = form_.Port();
-    if (!hasAnswer_) {
+    // Only an answer computed in the unit system now in force is pasted: a
+    // g/kg figure must never land in a gr/lb field, or the reverse.
+    if (!hasAnswer_ || answerSI_ != form_.Case().SIUnits) {
         port.MessageBox(text::kWarningTitle, calctext::kNothingToPaste, MessageIcon::Exclamation);
         return;
     }

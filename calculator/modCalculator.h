@@ -57,7 +57,8 @@ public:
     std::string CalcUnitText;
     // Last answer: the humidity ratio rounded to one decimal, gr/lb or g/kg.
     double CalcAnswer = 0;
-    // Whether CalcAnswer holds an answer the component actually computed.
+    // Whether CalcAnswer holds an answer the component actually computed. The
+    // paste buttons paste it only in the unit system it was computed in.
     bool HasAnswer() const { return hasAnswer_; }
 
     // Reads the selected form and the two boxes, runs the component at the
@@ -108,6 +109,7 @@ private:
 
     RotorForm& form_;
     bool hasAnswer_ = false;
+    bool answerSI_ = false; // the unit system CalcAnswer was computed in
 };
 
 // Creates the window's calculator and hooks it into the form's load step, so

@@ -344,6 +344,20 @@ TEST_F(CalculatorTest, PasteAfterOnlyFailedCalculationsPastesNothing) {
     EXPECT_NE(port.Text("txtWoa"), "0");
 }
 
+TEST_F(CalculatorTest, AnswerOfTheOtherUnitSystemIsNotPasted) {
+    Start(); // 98.5 gr/lb
+    // The unit system changes and the next calculation cannot run.
+    form.Case().SIUnits = true;
+    Type("txtM", "");
+    calc->RunCalculator();
+    port.ClearMessages();
+    const std::string wra = port.Text("txtWra");
+    calc->cmdPaster_Click();
+    ASSERT_EQ(port.Messages().size(), 1u);
+    EXPECT_EQ(port.Messages()[0].text, calctext::kNothingToPaste);
+    EXPECT_EQ(port.Text("txtWra"), wra);
+}
+
 // ---------------------------------------------------------------------------
 // The Main Units dialog's reset, in the dialog's order.
 
