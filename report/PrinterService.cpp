@@ -7,6 +7,9 @@
 #include <QRectF>
 #include <QSvgRenderer>
 
+#include <algorithm>
+#include <array>
+
 namespace kestrix::report {
 
 PrinterService::PrinterService(QPainter& painter) : painter_(painter) {
@@ -54,8 +57,24 @@ double PrinterService::LineHeight() const {
     return QFontMetricsF(font_, painter_.device()).height() / DotsY();
 }
 
+// The average character width as the report's columns were laid out with
+// it: the advance widths of the lowercase letters and the blank, weighted by
+// how often each occurs in English text (the classic OS/2 xAvgCharWidth rule).
+// QFontMetricsF::averageCharWidth() reads the font's own table, and fonts that
+// stand in for Arial (Liberation Sans) average over every glyph there, which
+// gives columns about a quarter wider and pushes the right-hand blocks off the
+// page; the weighted letters give the same width for Arial and its stand-ins.
 double PrinterService::AverageCharWidth() const {
-    return QFontMetricsF(font_, painter_.device()).averageCharWidth() / DotsX();
+    static constexpr std::array<int, 27> kWeights = {64, 14, 27, 35, 100, 20, 14, 42, 63,
+                                                     3,  6,  35, 20, 56,  56, 17, 4,  49,
+                                                     56, 71, 31, 10, 18,  3,  18, 2,  166};
+    const QFontMetricsF metrics(font_, painter_.device());
+    double sum = 0;
+    for (std::size_t i = 0; i < kWeights.size(); ++i) {
+        const QChar c = i < 26 ? QChar(u'a' + static_cast<char16_t>(i)) : QChar(u' ');
+        sum += metrics.horizontalAdvance(c) * kWeights[i];
+    }
+    return sum / 1000.0 / DotsX();
 }
 
 double PrinterService::ColumnX(int column) const {
@@ -73,6 +92,8 @@ void PrinterService::Write(int column, const QString& text) {
     const QPointF baseline(x_ * DotsX(), y_ * DotsY() + metrics.ascent());
     painter_.drawText(baseline, text);
     x_ += metrics.horizontalAdvance(text) / DotsX();
+    rightmost_ = std::max(rightmost_, x_);
+    lowest_ = std::max(lowest_, y_ + metrics.height() / DotsY());
 }
 
 void PrinterService::EndLine() {

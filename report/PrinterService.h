@@ -42,6 +42,10 @@ public:
     void DrawPicture(QSvgRenderer& picture, double x, double y);
     void DrawPicture(QSvgRenderer& picture, double x, double y, double width, double height);
 
+    // The right and bottom edges of everything written so far, inches.
+    double RightmostX() const { return rightmost_; }
+    double LowestY() const { return lowest_; }
+
     // Line height and average character width of the font in force, inches.
     double LineHeight() const;
     double AverageCharWidth() const;
@@ -55,6 +59,8 @@ private:
     QFont font_;
     double x_ = 0;
     double y_ = 0;
+    double rightmost_ = 0;
+    double lowest_ = 0;
 };
 
 } // namespace kestrix::report

@@ -33,7 +33,8 @@ std::string LongDateToday() {
     return QLocale::system().toString(QDate::currentDate(), QLocale::LongFormat).toStdString();
 }
 
-bool PaintReportPage(QPainter& painter, const ReportPage& page, QString& error) {
+bool PaintReportPage(QPainter& painter, const ReportPage& page, QString& error,
+                     QSizeF* textExtent) {
     PrinterService printer(painter);
     for (const ReportStep& step : page.steps) {
         switch (step.kind) {
@@ -74,6 +75,8 @@ bool PaintReportPage(QPainter& painter, const ReportPage& page, QString& error) 
             break;
         }
     }
+    if (textExtent != nullptr)
+        *textExtent = QSizeF(printer.RightmostX(), printer.LowestY());
     return true;
 }
 

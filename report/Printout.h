@@ -5,6 +5,7 @@
 
 #include "report/ReportPage.h"
 
+#include <QSizeF>
 #include <QString>
 
 class QPainter;
@@ -21,7 +22,10 @@ std::string LongDateToday();
 
 // Paints every step of the page with painter, which is active on its device.
 // Returns false, with the reason in error, when a picture cannot be loaded.
-bool PaintReportPage(QPainter& painter, const ReportPage& page, QString& error);
+// textExtent, when given, receives the right and bottom edges of the text
+// written, in inches from the printable area's top-left corner.
+bool PaintReportPage(QPainter& painter, const ReportPage& page, QString& error,
+                     QSizeF* textExtent = nullptr);
 
 // Runs the calculation, builds the page for the case and what the window shows
 // now, and prints it on device as one document (begin, draw, end). Returns an

@@ -91,46 +91,6 @@ int PrintReport(QWidget* parent, RotorForm& form) {
     return copies;
 }
 
-QString WritePdf(RotorForm& form, const QString& path) {
-    const QFileInfo target(path);
-    if (target.isDir())
-        return QStringLiteral("\"%1\" is a folder").arg(path);
-    if (!target.dir().exists())
-        return QStringLiteral("the folder \"%1\" does not exist").arg(target.dir().path());
-
-    // Write beside the target first, so a failure never leaves a half-written
-    // file in place of an existing one.
-    const QString partial = path + QStringLiteral(".part");
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(partial);
-    printer.setPageSize(QPageSize(QPageSize::Letter));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
-    printer.setCreator(QStringLiteral("Kestrix"));
-    printer.setDocName(QStringLiteral("Kestrix Rotor Selection"));
-
-    const QString error = Printout(form, printer);
-    if (!error.isEmpty() || printer.printerState() == QPrinter::Error ||
-        !QFileInfo(partial).isFile() || QFileInfo(partial).size() == 0) {
-        QFile::remove(partial);
-        if (!error.isEmpty())
-            return error == QStringLiteral("the printer could not be started")
-                       ? QStringLiteral("\"%1\" could not be written").arg(path)
-                       : error;
-        return QStringLiteral("\"%1\" could not be written").arg(path);
-    }
-    if (QFileInfo::exists(path) && !QFile::remove(path)) {
-        QFile::remove(partial);
-        return QStringLiteral("\"%1\" could not be replaced").arg(path);
-    }
-    if (!QFile::rename(partial, path)) {
-        QFile::remove(partial);
-        return QStringLiteral("\"%1\" could not be written").arg(path);
-    }
-    return {};
-}
-
 bool ExportPdf(QWidget* parent, RotorForm& form) {
     QString path = ui::Dialogs().SaveFileName(parent, QStringLiteral("Export PDF"),
                                               QStringLiteral("PDF files (*.pdf)"));

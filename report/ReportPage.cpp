@@ -166,7 +166,8 @@ ReportPage BuildReportPage(const DesignCase& dc, const FormPort& port,
     page.Line({{53, "Latent:"}, {67, text("lblHeatL")}});
     page.Line({{53, "Total:"}, {66, text("lblHeatT")}});
 
-    // The rotor specification, fixed texts broken exactly as written.
+    // The paragraphs on the rotor media, frame and bearings: fixed texts,
+    // broken and hyphenated exactly as written.
     constexpr int kParagraphColumn = 15;
     page.MoveTo(0, 7.5);
     page.Bold(false);

@@ -1,4 +1,4 @@
-// The fixed texts of the printed report: the specification paragraphs for the
+// The fixed texts of the printed report: the paragraphs describing the
 // rotor media, frame and bearings, and the Korvane contact block. Written once
 // here; the page layout and the tests read them from here.
 #pragma once
