@@ -1,22 +1,14 @@
 // kestrix-cli calc: the main window's start-up, typing and Calc command run
 // over a headless form, printed as JSON or as a short summary.
+#include "CalcOptions.h"
 #include "Commands.h"
 
-#include "ComponentMessages.h"
-#include "HeadlessForm.h"
-#include "RotorForm.h"
-#include "calculator/modCalculator.h"
-
 #include "common/NumberText.h"
-#include "hygrovex/clsHygrovex.h"
-
-#include <unistd.h>
+#include "report/CopyResults.h"
 
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <functional>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -34,57 +26,13 @@ constexpr const char* kCalcUsage =
     "Runs the rotor selection as the main window does: start-up with the unit\n"
     "settings from --si and --acfm, each value typed as given into its field in\n"
     "the units in force, then the Calc command; --model then picks that entry in\n"
-    "the model list and runs the Calc command again.\n"
-    "  --toa/--woa   off-coil dry bulb and moisture (°F, gr/lb; °C, g/kg with --si)\n"
-    "  --tra/--wra   return/mixed dry bulb and moisture\n"
-    "  --vsa/--vra   supply and return/mixed air volume (scfm; m³/h with --si)\n"
-    "  --elev        site elevation (ft; m with --si)\n"
-    "  --catalogue   the rotor catalogue file (default: qvdcmd121.dta beside the program)\n"
-    "  --format      json (default), text, excel or word\n"
+    "the model list and runs the Calc command again.\n";
+constexpr const char* kCalcFormatUsage =
+    "  --format      json (default), text, excel or word (excel and word: exactly the\n"
+    "                text Edit > Copy (Excel) and Copy (Word) put on the clipboard)\n"
     "\n"
     "Exit status: 0 success; 2 a usage error or a value the fields cannot take\n"
     "(named on stderr); 1 any other failure.\n";
-
-// The seven input fields by option, typed in the order the options are given.
-struct FieldOption {
-    const char* option;
-    const char* field;
-};
-constexpr FieldOption kFieldOptions[] = {
-    {"--toa", "txtToa"}, {"--woa", "txtWoa"}, {"--tra", "txtTra"},   {"--wra", "txtWra"},
-    {"--vsa", "txtVsa"}, {"--vra", "txtVra"}, {"--elev", "txtElev"},
-};
-
-struct CalcOptions {
-    std::string project;
-    bool si = false;
-    bool acfm = false;
-    std::vector<std::pair<std::string, std::string>> typed; // field, text
-    std::string model;
-    bool haveModel = false;
-    std::string catalogue;
-    std::string title;
-    bool haveTitle = false;
-    std::string save;
-    std::string format = "json";
-};
-
-// Everything a step of the command or an output format works on.
-struct CalcSession {
-    const CalcOptions& options;
-    HeadlessForm& port;
-    RotorForm& form;
-};
-
-int UsageError(const std::string& message) {
-    std::fprintf(stderr, "kestrix-cli calc: %s\n", message.c_str());
-    return 2;
-}
-
-int Failure(const std::string& message) {
-    std::fprintf(stderr, "kestrix-cli calc: %s\n", message.c_str());
-    return 1;
-}
 
 // ---- Output ---------------------------------------------------------------
 
@@ -232,10 +180,10 @@ std::string JsonList(const std::vector<std::string>& items) {
 }
 
 int PrintJson(CalcSession& s, std::FILE* out) {
-    const HeadlessForm& port = s.port;
+    const HeadlessForm& port = s.Port();
     const std::vector<std::string> models = port.ListItems("lstRotor");
     std::fputs("{\n  \"case\": ", out);
-    WriteObject(out, CaseMembers(s.form.Case()), "  ");
+    WriteObject(out, CaseMembers(s.Form().Case()), "  ");
     std::fprintf(out, ",\n  \"models\": %s,\n  \"selected\": %d,\n  \"messages\": [",
                  JsonList(models).c_str(), port.ListIndex("lstRotor"));
     const std::vector<MessageRecord>& messages = port.Messages();
@@ -258,9 +206,9 @@ int PrintJson(CalcSession& s, std::FILE* out) {
 }
 
 int PrintText(CalcSession& s, std::FILE* out) {
-    const HeadlessForm& p = s.port;
+    const HeadlessForm& p = s.Port();
     const auto t = [&p](const char* control) { return p.Text(control); };
-    std::fprintf(out, "%s\n", s.form.Case().ModelCaption.c_str());
+    std::fprintf(out, "%s\n", s.Form().Case().ModelCaption.c_str());
     std::fprintf(out, "Off-coil air     %8s %s %8s%s %8s %s\n", t("lblVoa").c_str(),
                  t("lblscfm(0)").c_str(), t("txtToa").c_str(), t("lblFDB(0)").c_str(),
                  t("txtWoa").c_str(), t("lblGrlb(0)").c_str());
@@ -290,10 +238,18 @@ int PrintText(CalcSession& s, std::FILE* out) {
     return 0;
 }
 
-// Layouts still to come from the clipboard copies: they print what Edit > Copy
-// puts on the clipboard.
-int NotYet(CalcSession& s, std::FILE*) {
-    return Failure("--format " + s.options.format + " is not available yet");
+// What Edit > Copy (Excel) and Copy (Word) put on the clipboard: the copy
+// command calculates and builds the text, exactly as in the window.
+int PrintCopy(CalcSession& s, std::FILE* out, int excelFormat) {
+    const std::string text = report::CopyResults(s.Form(), excelFormat);
+    std::fwrite(text.data(), 1, text.size(), out);
+    return 0;
+}
+int PrintExcel(CalcSession& s, std::FILE* out) {
+    return PrintCopy(s, out, report::kExcelLayout);
+}
+int PrintWord(CalcSession& s, std::FILE* out) {
+    return PrintCopy(s, out, report::kWordLayout);
 }
 
 struct OutputFormat {
@@ -302,111 +258,9 @@ struct OutputFormat {
 };
 const std::vector<OutputFormat>& OutputFormats() {
     static const std::vector<OutputFormat> formats = {
-        {"json", PrintJson}, {"text", PrintText}, {"excel", NotYet}, {"word", NotYet}};
+        {"json", PrintJson}, {"text", PrintText}, {"excel", PrintExcel}, {"word", PrintWord}};
     return formats;
 }
-
-// ---- Project files (File > Open, File > Save) ----------------------------
-
-// Opens PROJECT as File > Open does. Returns an exit status, 0 on success.
-int OpenProject(CalcSession&, const std::string& path) {
-    return Failure("opening a project (" + path + ") is not available yet");
-}
-
-// Saves the project as File > Save does. Returns an exit status.
-int SaveProject(CalcSession&, const std::string& path) {
-    return Failure("saving a project (" + path + ") is not available yet");
-}
-
-// ---- Arguments and start-up ------------------------------------------------
-
-int ParseArguments(const std::vector<std::string>& args, CalcOptions& o) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const auto value = [&](std::string& out) {
-            if (i + 1 >= args.size())
-                return false;
-            out = args[++i];
-            return true;
-        };
-        if (arg == "--si") {
-            o.si = true;
-            continue;
-        }
-        if (arg == "--acfm") {
-            o.acfm = true;
-            continue;
-        }
-        bool isField = false;
-        for (const FieldOption& f : kFieldOptions) {
-            if (arg == f.option) {
-                std::string text;
-                if (!value(text))
-                    return UsageError(arg + " needs a value");
-                o.typed.emplace_back(f.field, text);
-                isField = true;
-            }
-        }
-        if (isField)
-            continue;
-        if (arg == "--model") {
-            if (!value(o.model))
-                return UsageError("--model needs a model name");
-            o.haveModel = true;
-        } else if (arg == "--catalogue") {
-            if (!value(o.catalogue))
-                return UsageError("--catalogue needs a file");
-        } else if (arg == "--title") {
-            if (!value(o.title))
-                return UsageError("--title needs a text");
-            o.haveTitle = true;
-        } else if (arg == "--save") {
-            if (!value(o.save))
-                return UsageError("--save needs a file");
-        } else if (arg == "--format") {
-            if (!value(o.format))
-                return UsageError("--format needs json, text, excel or word");
-            bool known = false;
-            for (const OutputFormat& f : OutputFormats())
-                known = known || o.format == f.name;
-            if (!known)
-                return UsageError("--format must be json, text, excel or word, not '" + o.format +
-                                  "'");
-        } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
-            return UsageError("unknown option '" + arg + "'");
-        } else if (o.project.empty()) {
-            o.project = arg;
-        } else {
-            return UsageError("only one project file may be given ('" + arg + "')");
-        }
-    }
-    return 0;
-}
-
-// The folder of the running program, from /proc/self/exe.
-std::filesystem::path ProgramDir() {
-    std::error_code ec;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::current_path(ec) : exe.parent_path();
-}
-
-// The catalogue beside the program, else the installed one.
-std::string DefaultCatalogueDir() {
-    const std::filesystem::path dir = ProgramDir();
-    std::vector<std::filesystem::path> candidates = {dir, dir / ".." / "share" / "kestrix"};
-#ifdef KESTRIX_INSTALL_DATADIR
-    candidates.emplace_back(KESTRIX_INSTALL_DATADIR);
-#endif
-    std::error_code ec;
-    for (const std::filesystem::path& c : candidates)
-        if (std::filesystem::exists(c / "qvdcmd121.dta", ec))
-            return c.string();
-    return dir.string(); // the load step names the missing file
-}
-
-struct ComponentDeleter {
-    void operator()(hygrovex::_clsHygrovex* p) const { HygrovexReleaseObject(p); }
-};
 
 } // namespace
 
@@ -414,70 +268,24 @@ int RunCalc(const std::vector<std::string>& args) {
     for (const std::string& arg : args) {
         if (arg == "--help" || arg == "-h") {
             std::fputs(kCalcUsage, stdout);
+            std::fputs(kCalcOptionsUsage, stdout);
+            std::fputs(kCalcFormatUsage, stdout);
             return 0;
         }
     }
     CalcOptions options;
-    if (const int status = ParseArguments(args, options))
+    if (const int status = ParseCalcOptions(args, options, "calc"))
         return status;
+    bool known = false;
+    for (const OutputFormat& f : OutputFormats())
+        known = known || options.format == f.name;
+    if (!known)
+        return UsageError("calc", "--format must be json, text, excel or word, not '" +
+                                      options.format + "'");
 
-    std::unique_ptr<hygrovex::_clsHygrovex, ComponentDeleter> component(
-        HygrovexCreateObject(hygrovex::kClassId));
-    if (!component)
-        return Failure("the psychrometric component could not be created");
-
-    HeadlessForm port;
-    RotorForm form(port, *component);
-    port.SetEvents(&form);
-    RouteComponentMessages(port);
-    struct Unroute {
-        ~Unroute() { HygrovexSetMessageHandler(nullptr, nullptr); }
-    } unroute;
-    const std::unique_ptr<modCalculator> calculator = AttachCalculator(form);
-    CalcSession session{options, port, form};
-
-    form.CatalogueFile = options.catalogue;
-    if (!form.Form_Load({options.si, options.acfm}, DefaultCatalogueDir())) {
-        const std::string why =
-            port.Messages().empty() ? "start-up failed" : port.Messages().back().text;
-        return Failure(why);
-    }
-    if (!options.project.empty())
-        if (const int status = OpenProject(session, options.project))
-            return status;
-
-    for (const auto& [field, text] : options.typed)
-        port.SetText(field, text);
-    form.CmdCalc_Click();
-    if (!form.FieldError.empty())
-        return UsageError(form.FieldError);
-
-    if (options.haveModel) {
-        const std::vector<std::string> models = port.ListItems("lstRotor");
-        int index = -1;
-        for (std::size_t i = 0; i < models.size(); ++i)
-            if (models[i] == options.model)
-                index = static_cast<int>(i);
-        if (index < 0) {
-            std::string listed;
-            for (const std::string& m : models)
-                listed += (listed.empty() ? "" : ", ") + m;
-            return UsageError("--model: no model named '" + options.model +
-                              "' in the model list (" + listed + ")");
-        }
-        port.SetListIndex("lstRotor", index);
-        form.CmdCalc_Click();
-    }
-
-    if (options.haveTitle) {
-        // As the title dialog's OK does.
-        form.Case().Title = options.title;
-        port.SetText("lblTitle", options.title);
-    }
-    if (!options.save.empty())
-        if (const int status = SaveProject(session, options.save))
-            return status;
-
+    CalcSession session(options, "calc");
+    if (const int status = session.Run())
+        return status;
     for (const OutputFormat& f : OutputFormats())
         if (options.format == f.name)
             return f.print(session, stdout);
