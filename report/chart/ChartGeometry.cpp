@@ -400,24 +400,22 @@ void PlaceStateLabels(ChartLayout& L, const std::vector<Box>& obstacles) {
         L.marks[i].label.box = cands[i][best[i]];
 }
 
-// Removes curve labels that a state label or the legend covers: the states matter more.
+// Removes curve labels that a state label or marker covers: the states matter more.
 void DropCoveredCurveLabels(ChartLayout& L) {
-    const auto covered = [&](const Box& b) {
+    const auto drop = [&](Curve& c) {
+        if (!c.label)
+            return;
         for (const StateMark& mk : L.marks)
-            if (mk.label.box.Intersects(b) || mk.marker.Intersects(b))
-                return true;
-        return false;
+            if (mk.label.box.Intersects(c.label->box) || mk.marker.Intersects(c.label->box)) {
+                c.label.reset();
+                return;
+            }
     };
-    for (Curve* c : [&] {
-             std::vector<Curve*> all{&L.saturation};
-             for (Curve& r : L.rhCurves)
-                 all.push_back(&r);
-             for (Curve& e : L.enthalpyLines)
-                 all.push_back(&e);
-             return all;
-         }())
-        if (c->label && covered(c->label->box))
-            c->label.reset();
+    drop(L.saturation);
+    for (Curve& c : L.rhCurves)
+        drop(c);
+    for (Curve& c : L.enthalpyLines)
+        drop(c);
 }
 
 // ---------------------------------------------------------------- arrows
@@ -671,6 +669,10 @@ ChartLayout LayoutChart(const ChartModel& m, const Box& area, const TextMeasure&
         StateMark mk;
         mk.id = s.id;
         mk.at = map.ToPixel(ChartT(m, s.T), ChartW(m, s.W));
+        // Beyond the widest axes the chart takes (values no site produces)
+        // the state is left off rather than drawn over the scales.
+        if (!plot.Contains(mk.at))
+            continue;
         mk.marker = {mk.at.x - kMarkerRadius, mk.at.y - kMarkerRadius, 2 * kMarkerRadius,
                      2 * kMarkerRadius};
         mk.label = Text(s.name, TextRole::PointLabel, measure);
