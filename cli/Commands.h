@@ -10,5 +10,6 @@ namespace kestrix::cli {
 int RunPsych(const std::vector<std::string>& args);
 int RunCalc(const std::vector<std::string>& args);
 int RunReport(const std::vector<std::string>& args);
+int RunChart(const std::vector<std::string>& args);
 
 } // namespace kestrix::cli

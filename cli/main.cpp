@@ -11,7 +11,8 @@ void PrintUsage(std::FILE* out) {
     std::fputs("usage: kestrix-cli psych [--si] --db T (--wb V | --dp V | --rh V | --gr V | --w V)\n"
                "                         [--elev FT] [--volume V] [--format json|text]\n"
                "       kestrix-cli calc [PROJECT.pjt] [options] [--format json|text|excel|word]\n"
-               "       kestrix-cli report [PROJECT.pjt] [calc options] --pdf FILE\n",
+               "       kestrix-cli report [PROJECT.pjt] [calc options] --pdf FILE\n"
+               "       kestrix-cli chart [PROJECT.pjt] [calc options] (--png FILE | --svg FILE)\n",
                out);
 }
 
@@ -30,6 +31,14 @@ int main(int argc, char** argv) {
         return kestrix::cli::RunCalc(args);
     if (command == "report")
         return kestrix::cli::RunReport(args);
+    if (command == "chart") {
+#ifdef KESTRIX_CLI_CHART
+        return kestrix::cli::RunChart(args);
+#else
+        std::fputs("kestrix-cli: 'chart' is not in this build (it needs Qt)\n", stderr);
+        return 1;
+#endif
+    }
     if (command == "--help" || command == "-h" || command == "help") {
         PrintUsage(stdout);
         return 0;
