@@ -211,10 +211,18 @@ frmRotor::frmRotor(hygrovex::_clsHygrovex& component, std::function<void()> rele
 
 frmRotor::~frmRotor() {
     // Nothing the widgets report while they are torn down reaches the logic.
+    unloaded_ = true;
     for (QObject* child : findChildren<QObject*>())
         child->disconnect(this);
+    // Helpers the parts attached to the window (the moisture calculator) work
+    // on the window logic: they go before it.
+    for (QObject* child : findChildren<QObject*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!child->isWidgetType() && !qobject_cast<QLayout*>(child))
+            delete child;
+    }
+    const bool released = releaseComponent_ == nullptr || componentReleased_;
     form_.reset();
-    if (!unloaded_ && releaseComponent_)
+    if (!released)
         releaseComponent_();
 }
 
@@ -418,7 +426,7 @@ void frmRotor::BuildControls() {
         auto* field = w->findChild<QLineEdit*>(name);
         const std::string control = name;
         connect(field, &QLineEdit::textChanged, this, [this, control] {
-            if (form_)
+            if (Live())
                 form_->TextChanged(control);
         });
     }
@@ -630,9 +638,12 @@ void frmRotor::Form_Unload() {
     }
     if (commands_.WriteSettings)
         Run(commands_.WriteSettings, "Saving the settings");
-    form_.reset();
-    if (releaseComponent_)
+    // The window logic stays until the window is destroyed, but nothing
+    // reaches it any more (unloaded_), as the component it uses is gone.
+    if (releaseComponent_ && !componentReleased_) {
+        componentReleased_ = true;
         releaseComponent_();
+    }
 }
 
 void frmRotor::closeEvent(QCloseEvent* event) {
@@ -657,7 +668,7 @@ void frmRotor::Run(const std::function<void()>& hook, const char* what) {
 }
 
 void frmRotor::CmdCalc_Click() {
-    if (form_)
+    if (Live())
         Run([this] { form_->CmdCalc_Click(); }, "The calculation");
 }
 
@@ -667,7 +678,7 @@ void frmRotor::sbrStatus_PanelClick(int panel) {
 }
 
 void frmRotor::lstRotor_Click() {
-    if (form_)
+    if (Live())
         Run([this] { form_->ListClicked("lstRotor"); }, "The rotor selection");
 }
 

@@ -124,6 +124,8 @@ private:
     // Runs a command hook; an error escaping it is reported, never fatal.
     void Run(const std::function<void()>& hook, const char* what);
 
+    // True from the load step until the shut-down step: events reach the logic.
+    bool Live() const { return form_ && !unloaded_; }
     QWidget* Control(const std::string& name) const;
     // Shows the current case on the chart window, when there is one.
     void RefreshChart();
@@ -137,6 +139,7 @@ private:
     bool loaded_ = false;
     bool loadSucceeded_ = false;
     bool unloaded_ = false;
+    bool componentReleased_ = false;
 
     QHash<QString, QPointer<QWidget>> registered_;
     std::map<std::string, std::string> detachedTexts_; // controls no window holds yet

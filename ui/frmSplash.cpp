@@ -69,7 +69,7 @@ frmSplash::frmSplash(frmRotor& main, QWidget* parent)
     QLabel* copyright = MakeLabel(frame, "lblCopyright", TwipRect(480, 3360, 2415, 255),
                                   "Copyright © 2026 Korvane, Inc.", Arial(8.25));
     QLabel* company = MakeLabel(frame, "lblCompany", TwipRect(480, 3600, 2415, 255),
-                                "Korvane, Inc. — Desiccant Rotors", Arial(8.25));
+                                "Korvane, Inc.", Arial(8.25));
     for (QLabel* label : {product, copyright, company})
         label->installEventFilter(this);
 

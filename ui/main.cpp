@@ -6,6 +6,7 @@
 //   kestrix --screenshot FILE   load, calculate, save a picture of the main
 //                               window to FILE (PNG) and end; messages go to
 //                               stderr instead of message boxes
+//   kestrix --splash-screenshot FILE   the same for the splash window
 #include "ComponentLoader.h"
 #include "ProductInfo.h"
 #include "Seams.h"
@@ -49,11 +50,15 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption screenshot(
         "screenshot", "Load, calculate, save the main window as a PNG picture to FILE and end.",
         "FILE");
+    const QCommandLineOption splashShot(
+        "splash-screenshot", "Load, save the splash window as a PNG picture to FILE and end.",
+        "FILE");
     parser.addOption(noSplash);
     parser.addOption(screenshot);
+    parser.addOption(splashShot);
     parser.process(app);
 
-    if (parser.isSet(screenshot))
+    if (parser.isSet(screenshot) || parser.isSet(splashShot))
         SetMessageSeam(std::make_unique<StderrMessages>());
 
     // The component object comes first: nothing in the main window works without it.
@@ -93,5 +98,14 @@ int main(int argc, char* argv[]) {
     if (!splash.Load())
         return 1;
     splash.show();
+    if (parser.isSet(splashShot)) {
+        QApplication::processEvents();
+        const QString file = parser.value(splashShot);
+        if (!splash.grab().save(file, "PNG")) {
+            std::cerr << "kestrix: cannot write the picture " << file.toStdString() << "\n";
+            return 1;
+        }
+        return 0;
+    }
     return app.exec();
 }

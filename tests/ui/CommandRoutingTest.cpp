@@ -117,11 +117,15 @@ TEST_F(Commands, ToolbarButtonsInOrderWithTheirTooltips) {
         keys.push_back(key.toStdString());
         auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
         ASSERT_NE(button, nullptr);
+        if (!QStringList{"New", "Open", "Copy", "Save", "Print", "Help"}.contains(key))
+            continue; // a button of another window's command
         EXPECT_EQ(button->toolTip(), key == "Copy" ? QString() : key) << key.toStdString();
         EXPECT_EQ(button->icon().actualSize(QSize(16, 16)), QSize(16, 16));
     }
-    EXPECT_EQ(keys,
-              (std::vector<std::string>{"New", "Open", "Copy", "Save", "|", "Print", "|", "Help"}));
+    // The program's own buttons come first, in this order; the chart's may follow.
+    const std::vector<std::string> own{"New", "Open", "Copy", "Save", "|", "Print", "|", "Help"};
+    ASSERT_GE(keys.size(), own.size());
+    EXPECT_EQ(std::vector<std::string>(keys.begin(), keys.begin() + own.size()), own);
 }
 
 TEST_F(Commands, ToolbarButtonClickRunsTheMenuCommand) {
@@ -130,11 +134,12 @@ TEST_F(Commands, ToolbarButtonClickRunsTheMenuCommand) {
     QApplication::processEvents();
     QToolBar* bar = window->ToolBar();
     for (QAction* action : bar->actions()) {
-        if (action->isSeparator() || action->data().toString() == "Help")
+        const QString key = action->data().toString();
+        if (!QStringList{"New", "Open", "Copy", "Save", "Print"}.contains(key))
             continue;
         ran.clear();
         QTest::mouseClick(bar->widgetForAction(action), Qt::LeftButton);
-        EXPECT_EQ(ran.size(), 1u) << action->data().toString().toStdString();
+        EXPECT_EQ(ran.size(), 1u) << key.toStdString();
     }
 }
 
@@ -174,7 +179,7 @@ TEST_F(Commands, CalculatorAndDetailsControlsReachTheirHooks) {
     QTest::mouseClick(Find<QPushButton>("cmdCalculate"), Qt::LeftButton);
     QTest::mouseClick(Find<QPushButton>("cmdPasteP"), Qt::LeftButton);
     QTest::mouseClick(Find<QPushButton>("cmdPasteR"), Qt::LeftButton);
-    QTest::mouseClick(Find("optUnits(3)"), Qt::LeftButton);
+    QTest::mouseClick(Find("optUnits(3)"), Qt::LeftButton, {}, QPoint(6, 8)); // on its circle
     QTest::mousePress(Find("imgDetails(1)"), Qt::RightButton);
     QTest::mouseRelease(Find("imgDetails(1)"), Qt::RightButton);
     EXPECT_EQ(events,

@@ -38,6 +38,15 @@ TEST_F(MainWindow, HasFixedDesignedSizeAndPlace) {
     EXPECT_EQ(window->centralWidget()->size(), QSize(672, 402));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_EQ(window->pos(), QPoint(67, 67)); // 1000 twips from the left and top
+
+    // Without a settings store the load step uses the same defaults.
+    frmRotor bare(*component.Object());
+    bare.Cmds().ReadSettings = nullptr;
+    bare.Cmds().WindowPosition = nullptr;
+    bare.Cmds().WriteSettings = nullptr;
+    ASSERT_TRUE(bare.SetCaption(kMainWindowTitle));
+    EXPECT_EQ(bare.pos(), QPoint(67, 67));
+    EXPECT_EQ(bare.Text("txtToa"), "50.0");
 }
 
 TEST_F(MainWindow, TypingIntoAnyInputMarksTheResultsStale) {
@@ -113,12 +122,13 @@ TEST_F(MainWindow, PortFindsControlsByTheirNames) {
     EXPECT_TRUE(window->Checked("optUnits(0)"));
     EXPECT_TRUE(window->Checked("mnuViewToolbar"));
     // A control of a window that is not built yet keeps its text for later.
-    window->SetText("txtTitle", "Plant 4");
-    EXPECT_EQ(window->Text("txtTitle"), "Plant 4");
-    auto* title = new QLineEdit;
-    window->RegisterControl("txtTitle", title);
-    EXPECT_EQ(title->text(), "Plant 4");
-    delete title;
+    window->SetText("txtLater", "Plant 4");
+    EXPECT_EQ(window->Text("txtLater"), "Plant 4");
+    auto* later = new QLineEdit;
+    window->RegisterControl("txtLater", later);
+    EXPECT_EQ(later->text(), "Plant 4");
+    delete later;
+    EXPECT_EQ(window->Text("txtLater"), ""); // gone with its window
     // Unknown names are answered, never a crash.
     EXPECT_FALSE(window->Visible("noSuchControl"));
     window->SetVisible("noSuchControl", true);

@@ -10,12 +10,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <vector>
+
+// Readable failure messages for Qt strings.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace kestrix::ui::test {
 
@@ -37,12 +45,21 @@ public:
 // Installed by the test program's main for the whole run.
 extern MessageRecorder* Recorder;
 
+// Points the per-user settings store at an empty folder of the test run, so a
+// window starts as on a fresh account: IP units, standard volumes, default place.
+inline void FreshSettings() {
+    static QTemporaryDir folder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    QSettings("Kestrix", "Kestrix").clear();
+}
+
 // A main window loaded as the splash loads it, over the real libhygrovex.so
 // and the catalogue beside the test program.
 class LoadedWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         Recorder->shown.clear();
+        FreshSettings();
         QString error;
         ASSERT_TRUE(component.Load(&error)) << error.toStdString();
         window = std::make_unique<frmRotor>(*component.Object(), [this] {
