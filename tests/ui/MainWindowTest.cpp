@@ -49,6 +49,22 @@ TEST_F(MainWindow, HasFixedDesignedSizeAndPlace) {
     EXPECT_EQ(bare.Text("txtToa"), "50.0");
 }
 
+TEST_F(MainWindow, TabGoesThroughTheInputsInTheDesignedOrder) {
+    const char* order[] = {"txtToa",       "txtWoa",      "txtVra",      "txtTra",
+                           "txtWra",       "txtElev",     "txtVsa",      "txtT",
+                           "txtM",         "optUnits(0)", "optUnits(1)", "optUnits(2)",
+                           "optUnits(3)",  "optUnits(4)", "cmdPasteR",   "cmdPasteP",
+                           "cmdCalculate", "CmdCalc",     "lstRotor"};
+    auto nextStop = [](QWidget* from) {
+        QWidget* next = from->nextInFocusChain();
+        while (next != from && !(next->focusPolicy() & Qt::TabFocus))
+            next = next->nextInFocusChain();
+        return next;
+    };
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        EXPECT_EQ(nextStop(Find(order[i]))->objectName(), order[i + 1]) << "after " << order[i];
+}
+
 TEST_F(MainWindow, TypingIntoAnyInputMarksTheResultsStale) {
     for (const char* name :
          {"txtToa", "txtWoa", "txtTra", "txtWra", "txtVsa", "txtVra", "txtElev"}) {
