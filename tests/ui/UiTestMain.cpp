@@ -21,6 +21,10 @@ void MessageRecorder::Show(QWidget*, const QString& title, const QString& text, 
 } // namespace kestrix::ui::test
 
 int main(int argc, char** argv) {
+    // Headless unless told otherwise: CTest also runs this program to list the
+    // tests, without the test's environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     kestrix::ui::ApplyKestrixStyle();
     kestrix::ui::InitArtwork();
