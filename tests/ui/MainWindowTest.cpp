@@ -129,6 +129,14 @@ TEST_F(MainWindow, PickingAModelRunsTheListHandlerAtOnce) {
     window->ListClear("lstRotor");
     EXPECT_EQ(window->Form().Case().SelMode, 0);
     EXPECT_EQ(window->ListIndex("lstRotor"), -1);
+    // Filling it selects nothing by itself; the first selection is a change.
+    window->ListAdd("lstRotor", "RW19-100");
+    window->ListAdd("lstRotor", "RW19-200");
+    EXPECT_EQ(window->ListIndex("lstRotor"), -1);
+    window->Form().Case().ListBusy = true; // as when the engine selects
+    window->SetListIndex("lstRotor", 0);
+    EXPECT_EQ(window->Form().Case().SelMode, 1);
+    EXPECT_EQ(window->ListItem("lstRotor", 0), "RW19-100");
 }
 
 TEST_F(MainWindow, PortFindsControlsByTheirNames) {
