@@ -124,6 +124,10 @@ TEST(ChartExport, UnwritablePathFailsWithAMessage) {
 } // namespace kestrix::chart
 
 int main(int argc, char** argv) {
+    // Headless also when CTest lists the tests, which it does without the
+    // test's environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

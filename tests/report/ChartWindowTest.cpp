@@ -170,6 +170,10 @@ TEST_F(ChartWindow, ExportChartToAnUnwritablePlaceTellsWhy) {
 } // namespace kestrix::ui
 
 int main(int argc, char** argv) {
+    // Headless also when CTest lists the tests, which it does without the
+    // test's environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     auto messages = std::make_unique<kestrix::ui::MessageRecorder>();
     auto dialogs = std::make_unique<kestrix::ui::DialogAnswers>();
