@@ -10,8 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 
 namespace kestrix::chart {
@@ -205,6 +207,35 @@ TEST(ChartLayout, CoincidentStatesKeepSeparateLabels) {
     ASSERT_EQ(L.marks.size(), 4u);
     EXPECT_TRUE(L.arrows.empty()) << "no arrow between states on one spot";
     ExpectLabelsClear(L);
+}
+
+// Any four states the engine can produce, at any site elevation it accepts, in
+// either unit system: the labels stay apart and inside the plot.
+TEST(ChartLayout, RandomStatesKeepTheirLabelsApart) {
+    std::mt19937 random(20261211);
+    std::uniform_real_distribution<double> dryBulb(30, 110), fraction(0, 1),
+        elevation(-2000, 20000);
+    for (int run = 0; run < 150; ++run) {
+        ChartModel m;
+        m.SIUnits = run % 2 == 1;
+        m.Elev = elevation(random);
+        m.Patm = PressureAtElevation(m.Elev);
+        m.hasStates = true;
+        for (int i = 0; i < kStateCount; ++i) {
+            AirState& s = m.states[static_cast<std::size_t>(i)];
+            s.id = static_cast<StateId>(i);
+            s.name = std::array{"Off Coil Air", "Supply Air", "Return/Mixed Air", "Exit Air"}[i];
+            s.T = dryBulb(random);
+            // Up to saturation, and no more than the engine's limits allow
+            // (return/mixed air at most 140 gr/lb, plus what the exhaust picks up).
+            s.W = fraction(random) * std::min(SatMoist(s.T, m.Patm), 250.0);
+        }
+        SCOPED_TRACE("run " + std::to_string(run));
+        const ChartLayout L = LayoutChart(m, kArea);
+        ASSERT_TRUE(L.usable);
+        ASSERT_EQ(L.marks.size(), 4u);
+        ExpectLabelsClear(L);
+    }
 }
 
 TEST(ChartAxes, WidenByWholeStepsToHoldEveryState) {
