@@ -26,7 +26,11 @@ constexpr double kAbsoluteZeroF = -459.67;
 bool RotorForm::ReadVolumeField(const char* control, const VolumeShown& shown, const char* what,
                                 double& scfm) {
     const std::string text = port_.Text(control);
-    if (case_.AcfmUnits && !shown.text.empty() && text == shown.text) {
+    // The field holds actual volumes while they are in force, and also right
+    // after Air Flow Units switched back to standard, until the display
+    // rewrites it.
+    const bool actualShown = case_.AcfmUnits || shown.actualRatio != 1.0;
+    if (actualShown && !shown.text.empty() && text == shown.text) {
         // Unchanged since the display wrote it: the standard volume it showed,
         // so repeated runs in actual units do not drift the volume.
         scfm = shown.standard;
@@ -37,7 +41,7 @@ bool RotorForm::ReadVolumeField(const char* control, const VolumeShown& shown, c
     double v = n ? (case_.SIUnits ? M3hToScfm(*n) : *n) : 0;
     // A volume typed in actual units goes back to standard at the state the
     // display showed it for.
-    if (n && case_.AcfmUnits)
+    if (n && actualShown)
         v /= shown.actualRatio;
     if (!n || !std::isfinite(v) || !(v > 0)) {
         FieldError = std::string(what) + text::kMustBePositive;

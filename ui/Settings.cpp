@@ -161,9 +161,13 @@ StoredPosition PlaceStoredPosition(const QWidget& window) {
     ScreenRect rect;
     rect.left = std::clamp<double>(stored.left, -kFarestTwips, kFarestTwips) / kTwipsPerPixel;
     rect.top = std::clamp<double>(stored.top, -kFarestTwips, kFarestTwips) / kTwipsPerPixel;
-    const QRect frame = window.frameGeometry();
-    rect.width = frame.width();
-    rect.height = frame.height();
+    // A window not yet shown has no frame and may not have its final size:
+    // its size hint is the size it will show at.
+    const QSize size = window.isVisible() || !window.sizeHint().isValid()
+                           ? window.frameGeometry().size()
+                           : window.sizeHint();
+    rect.width = size.width();
+    rect.height = size.height();
 
     std::vector<ScreenRect> screens;
     for (const QScreen* screen : QGuiApplication::screens()) {

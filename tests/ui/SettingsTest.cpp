@@ -2,10 +2,12 @@
 // stored position is kept on a screen, and what the store holds after the
 // load and unload steps.
 #include "Settings.h"
+#include "ProjectTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -209,11 +211,102 @@ TEST_F(SettingsStore, AStoredPositionOffEveryScreenComesBack) {
     EXPECT_EQ(placed.top, std::max(screen.top(), screen.bottom() + 1 - 455) * 15.0f);
 }
 
+// The load and unload steps of the real main window with the store.
+class SettingsWindow : public test::ProjectWindow {
+protected:
+    bool StoreSettings() override {
+        for (const auto& [name, text] : stored)
+            QSettings(kSettingsApplication, kSettingsApplication)
+                .setValue(QString("Settings/") + name, text);
+        return !stored.empty();
+    }
+    static QString Stored(const char* name) {
+        QSettings store(kSettingsApplication, kSettingsApplication);
+        return store.value(QString("Settings/") + name, "(missing)").toString();
+    }
+    std::vector<std::pair<const char*, QString>> stored;
+};
+
+TEST_F(SettingsWindow, FirstStartIsInchPoundStandardVolumesAtTheDefaultPlace) {
+    EXPECT_FALSE(window->Form().Case().SIUnits);
+    EXPECT_FALSE(window->Form().Case().AcfmUnits);
+    EXPECT_EQ(Find<QLabel>("lblscfm(0)")->text(), "scfm");
+    EXPECT_EQ(window->pos(), QPoint(67, 67)); // 1000 twips
+    EXPECT_FALSE(MainUnits().SIChosen());
+    EXPECT_FALSE(AirFlow().ActualChosen());
+}
+
+TEST_F(SettingsWindow, ClosingStoresTheChoicesAndTheNextStartUsesThem) {
+    ChooseMainUnits(true);
+    ChooseAirFlow(true);
+    window->show();
+    window->move(90, 75);
+    window->close();
+    EXPECT_EQ(Stored(kSettingSIUnits), "True");
+    EXPECT_EQ(Stored(kSettingAcfm), "True");
+    EXPECT_EQ(Stored(kSettingMainLeft), QString::number(window->frameGeometry().x() * 15));
+    EXPECT_EQ(Stored(kSettingMainTop), QString::number(window->frameGeometry().y() * 15));
+    EXPECT_EQ(Stored(kSettingMainWidth), QString::number(window->frameGeometry().width() * 15));
+    EXPECT_EQ(Stored(kSettingMainHeight), QString::number(window->frameGeometry().height() * 15));
+
+    // The next start.
+    Restart();
+    EXPECT_TRUE(window->Form().Case().SIUnits);
+    EXPECT_TRUE(window->Form().Case().AcfmUnits);
+    EXPECT_EQ(Find<QLabel>("lblGrlb(0)")->text(), "g/kg");
+    EXPECT_EQ(Find<QLabel>("lblscfm(0)")->text(), "acmh");
+    EXPECT_TRUE(MainUnits().SIChosen());
+    EXPECT_TRUE(AirFlow().ActualChosen());
+    EXPECT_EQ(window->frameGeometry().topLeft(),
+              QPoint(Stored(kSettingMainLeft).toInt() / 15, Stored(kSettingMainTop).toInt() / 15));
+}
+
+TEST_F(SettingsWindow, ClosingWhileMinimisedKeepsThePlacementAndVolumeChoice) {
+    QSettings store(kSettingsApplication, kSettingsApplication);
+    store.setValue("Settings/MainLeft", "2000");
+    store.setValue("Settings/MainTop", "1500");
+    store.setValue("Settings/MainWidth", "9000");
+    store.setValue("Settings/MainHeight", "7000");
+    store.setValue("Settings/acfm", "False");
+    store.sync();
+    ChooseMainUnits(true);
+    ChooseAirFlow(true);
+    window->showMinimized();
+    ASSERT_TRUE(window->isMinimized());
+    window->close();
+    EXPECT_EQ(Stored(kSettingSIUnits), "True");
+    EXPECT_EQ(Stored(kSettingAcfm), "False");
+    EXPECT_EQ(Stored(kSettingMainLeft), "2000");
+    EXPECT_EQ(Stored(kSettingMainTop), "1500");
+    EXPECT_EQ(Stored(kSettingMainWidth), "9000");
+    EXPECT_EQ(Stored(kSettingMainHeight), "7000");
+}
+
+class SettingsWindowOffScreen : public SettingsWindow {
+protected:
+    bool StoreSettings() override {
+        stored = {{kSettingMainLeft, "-45000"},
+                  {kSettingMainTop, "1e30"},
+                  {kSettingSIUnits, "metric"},
+                  {kSettingAcfm, "1"}};
+        return SettingsWindow::StoreSettings();
+    }
+};
+
+TEST_F(SettingsWindowOffScreen, UnusableTextsFallBackAndThePositionComesOntoTheScreen) {
+    EXPECT_FALSE(window->Form().Case().SIUnits);  // "metric" is no Boolean
+    EXPECT_TRUE(window->Form().Case().AcfmUnits); // "1" is true
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    window->show();
+    QApplication::processEvents();
+    // Placed before the window had a frame: allow for the frame's margins.
+    const QRect frame = window->frameGeometry();
+    EXPECT_GE(frame.left(), screen.left());
+    EXPECT_GE(frame.top(), screen.top());
+    EXPECT_LE(frame.left(), screen.left() + 10);
+    EXPECT_LE(frame.bottom(), screen.bottom() + 10);
+    EXPECT_GE(frame.bottom(), screen.bottom() - 10);
+}
+
 } // namespace
 } // namespace kestrix::ui
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
