@@ -113,9 +113,12 @@ QLineEdit* MakeField(QWidget* parent, const QString& name, QRect geometry,
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
     field->setGeometry(geometry);
-    field->setFont(SansFont(8.25));
+    // Drawn with the metric twin of the designed face: the desktop's default
+    // sans is wider, and a five-digit entry would not fit the narrow fields.
+    field->setFont(ArialFont(8.25));
     field->setToolTip(toolTip);
-    field->setTextMargins(0, 0, 0, 0);
+    // The text may use the style's inner padding: the fields are narrow.
+    field->setTextMargins(-2, 0, -2, 0);
     PaintBack(field, kWindowBack);
     return field;
 }
