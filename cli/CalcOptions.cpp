@@ -2,9 +2,11 @@
 #include "CalcOptions.h"
 
 #include "ComponentMessages.h"
+#include "ProjectFile.h"
 
 #include <cstdio>
 #include <filesystem>
+#include <variant>
 
 namespace kestrix::cli {
 
@@ -138,14 +140,32 @@ CalcSession::~CalcSession() {
         HygrovexSetMessageHandler(nullptr, nullptr);
 }
 
-// Opens PROJECT as File > Open does. Returns an exit status, 0 on success.
+// Opens PROJECT as File > Open does: the whole record is read and checked
+// before anything is stored, then the Main Units choice it holds is applied
+// (display, calculator reset, calculation). A file that is not a project is
+// an input that cannot be read: exit 2.
 int CalcSession::OpenProject(const std::string& path) {
-    return Failure(command_, "opening a project (" + path + ") is not available yet");
+    const auto opened = OpenProjectFile(path);
+    if (const auto* error = std::get_if<std::string>(&opened))
+        return UsageError(command_, *error);
+    const ProjectRecord& record = std::get<ProjectRecord>(opened);
+    StoreProjectInForm(*form_, record);
+    modCalculator& calculator = *calculator_;
+    ApplyMainUnits(*form_, record.SIUnits,
+                   {[&calculator](bool si) { calculator.ResetCalculatorForUnits(si); },
+                    [&calculator] { calculator.RunCalculator(); }});
+    return 0;
 }
 
-// Saves the project as File > Save does. Returns an exit status.
+// Saves the project as File > Save does, to the file named as given: the
+// model in use becomes the saved model, and an existing file is replaced only
+// by a complete new one. A failure: exit 1 with the message.
 int CalcSession::SaveProject(const std::string& path) {
-    return Failure(command_, "saving a project (" + path + ") is not available yet");
+    DesignCase& dc = form_->Case();
+    dc.SavedModel = dc.ModelName;
+    if (const auto error = SaveProjectFile(path, RecordFromCase(dc)))
+        return Failure(command_, *error);
+    return 0;
 }
 
 int CalcSession::Run() {
@@ -193,7 +213,10 @@ int CalcSession::Run() {
     }
 
     if (options_.haveTitle) {
-        // As the title dialog's OK does.
+        // As the title dialog's OK does: a title a project file cannot carry
+        // is refused with the dialog's hint.
+        if (const auto problem = TitleProblem(options_.title))
+            return UsageError(command_, "--title: " + *problem);
         form.Case().Title = options_.title;
         port_.SetText("lblTitle", options_.title);
     }
