@@ -9,9 +9,28 @@
 
 namespace kestrix::ui {
 
+namespace {
+
+// "MS Sans Serif" is drawn with the desktop's default sans font.
+QFont SansFont(double points) {
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    return font;
+}
+
+// An option button reaches to the frame's right edge, so that its caption
+// is never cut off where the desktop draws a wider indicator than designed.
+QRect OptionRect(int left, int top, int height, int frameWidth) {
+    return TwipRect(left, top, frameWidth - left - 60, height);
+}
+
+} // namespace
+
 frmPref::frmPref(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     setObjectName("frmPref");
     setWindowTitle("Main Units");
+    setFont(SansFont(8.25));
     setFixedSize(TwipSize(3510, 1110));
 
     frame1_ = new QGroupBox("Units", this);
@@ -19,11 +38,11 @@ frmPref::frmPref(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     frame1_->setGeometry(TwipRect(360, 120, 1455, 855));
     optUnits_[0] = new QRadioButton("IP (English)", frame1_);
     optUnits_[0]->setObjectName("optUnits(0)");
-    optUnits_[0]->setGeometry(TwipRect(120, 240, 1215, 255));
+    optUnits_[0]->setGeometry(OptionRect(120, 240, 255, 1455));
     optUnits_[0]->setChecked(true);
     optUnits_[1] = new QRadioButton("SI (metric)", frame1_);
     optUnits_[1]->setObjectName("optUnits(1)");
-    optUnits_[1]->setGeometry(TwipRect(120, 480, 1215, 255));
+    optUnits_[1]->setGeometry(OptionRect(120, 480, 255, 1455));
 
     okButton_ = new QPushButton("OK", this);
     okButton_->setObjectName("OKButton");
