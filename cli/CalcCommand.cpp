@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -241,8 +242,10 @@ int PrintText(CalcSession& s, std::FILE* out) {
 // What Edit > Copy (Excel) and Copy (Word) put on the clipboard: the copy
 // command calculates and builds the text, exactly as in the window.
 int PrintCopy(CalcSession& s, std::FILE* out, int excelFormat) {
-    const std::string text = report::CopyResults(s.Form(), excelFormat);
-    std::fwrite(text.data(), 1, text.size(), out);
+    const std::optional<std::string> text = report::CopyResults(s.Form(), excelFormat);
+    if (!text)
+        return cli::Failure("calc", "the results could not be calculated");
+    std::fwrite(text->data(), 1, text->size(), out);
     return 0;
 }
 int PrintExcel(CalcSession& s, std::FILE* out) {

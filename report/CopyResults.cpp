@@ -148,8 +148,9 @@ std::string BuildCopyText(const DesignCase& dc, const FormPort& port, int ExcelF
     return lines.Joined();
 }
 
-std::string CopyResults(RotorForm& form, int ExcelFormat) {
-    form.RunCalc();
+std::optional<std::string> CopyResults(RotorForm& form, int ExcelFormat) {
+    if (!form.RunCalc())
+        return std::nullopt;
     return BuildCopyText(form.Case(), form.Port(), ExcelFormat);
 }
 

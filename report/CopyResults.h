@@ -7,6 +7,7 @@
 #include "engine/DesignCase.h"
 #include "engine/FormPort.h"
 
+#include <optional>
 #include <string>
 
 namespace kestrix {
@@ -25,6 +26,7 @@ std::string BuildCopyText(const DesignCase& dc, const FormPort& port, int ExcelF
 
 // The copy command's text: runs the calculation first, so the text carries the
 // results of the current inputs, then builds the layout chosen by ExcelFormat.
-std::string CopyResults(RotorForm& form, int ExcelFormat);
+// Nothing when the calculation could not run (its warning names the field).
+std::optional<std::string> CopyResults(RotorForm& form, int ExcelFormat);
 
 } // namespace kestrix::report

@@ -5,6 +5,7 @@
 #include "report/PrinterService.h"
 
 #include <QDate>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -28,6 +29,10 @@ QString FromUtf8(const std::string& text) {
 }
 
 } // namespace
+
+bool PrinterServiceAvailable() {
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+}
 
 std::string LongDateToday() {
     return QLocale::system().toString(QDate::currentDate(), QLocale::LongFormat).toStdString();
@@ -81,7 +86,10 @@ bool PaintReportPage(QPainter& painter, const ReportPage& page, QString& error,
 }
 
 QString Printout(RotorForm& form, QPaintDevice& device) {
-    form.RunCalc();
+    if (!PrinterServiceAvailable())
+        return QStringLiteral("the printer service is not available");
+    if (!form.RunCalc())
+        return QStringLiteral("the inputs could not be calculated");
     const ReportPage page = BuildReportPage(form.Case(), form.Port(), LongDateToday());
     QPainter painter;
     if (!painter.begin(&device))

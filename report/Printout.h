@@ -17,6 +17,9 @@ class RotorForm;
 
 namespace kestrix::report {
 
+// True when a QGuiApplication runs: fonts, printers and the clipboard need one.
+bool PrinterServiceAvailable();
+
 // Today's date in the user's long date format, as the report prints it.
 std::string LongDateToday();
 
@@ -29,7 +32,8 @@ bool PaintReportPage(QPainter& painter, const ReportPage& page, QString& error,
 
 // Runs the calculation, builds the page for the case and what the window shows
 // now, and prints it on device as one document (begin, draw, end). Returns an
-// empty text on success, otherwise what failed.
+// empty text on success, otherwise what failed. When the calculation cannot
+// run (its warning has named the field), nothing is printed.
 QString Printout(RotorForm& form, QPaintDevice& device);
 
 } // namespace kestrix::report

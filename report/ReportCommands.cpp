@@ -62,6 +62,12 @@ void SetPrintSpooler(std::unique_ptr<PrintSpooler> spooler) {
 }
 
 int PrintReport(QWidget* parent, RotorForm& form) {
+    if (!PrinterServiceAvailable()) {
+        ShowFailure(parent, QStringLiteral("Print"),
+                    QStringLiteral("The report could not be printed: the printer service is "
+                                   "not available."));
+        return 0;
+    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::Letter));
     printer.setCopyCount(1);
@@ -120,8 +126,14 @@ bool CopyToClipboard(QWidget* parent, RotorForm& form, bool excel) {
                                    "available."));
         return false;
     }
-    const std::string built = CopyResults(form, excel ? kExcelLayout : kWordLayout);
-    const QString text = QString::fromUtf8(built.data(), static_cast<qsizetype>(built.size()));
+    const std::optional<std::string> built = CopyResults(form, excel ? kExcelLayout : kWordLayout);
+    if (!built) {
+        ShowFailure(parent, title,
+                    QStringLiteral("The results could not be copied: the inputs could not be "
+                                   "calculated."));
+        return false;
+    }
+    const QString text = QString::fromUtf8(built->data(), static_cast<qsizetype>(built->size()));
     // Setting the text replaces whatever the clipboard held.
     clipboard->setText(text, QClipboard::Clipboard);
     if (clipboard->text(QClipboard::Clipboard) != text) {

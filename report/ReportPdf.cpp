@@ -14,6 +14,8 @@
 namespace kestrix::report {
 
 QString WritePdf(RotorForm& form, const QString& path) {
+    if (!PrinterServiceAvailable())
+        return QStringLiteral("the printer service is not available");
     const QFileInfo target(path);
     if (target.isDir())
         return QStringLiteral("\"%1\" is a folder").arg(path);

@@ -210,7 +210,7 @@ class StartupCopy : public ::testing::TestWithParam<StartupRow> {};
 TEST_P(StartupCopy, CarriesTheWindowsTextsInItsLayout) {
     const StartupRow& row = GetParam();
     testing::StartupForm startup(row.si, row.acfm);
-    const std::string text = CopyResults(startup.form, row.excelFormat);
+    const std::string text = CopyResults(startup.form, row.excelFormat).value();
     const HeadlessForm& port = startup.port;
 
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 17);
@@ -266,16 +266,24 @@ INSTANTIATE_TEST_SUITE_P(Layouts, StartupCopy, ::testing::ValuesIn(kStartup),
 TEST(CopyResults, CalculatesTheInputsTypedSinceTheLastRunFirst) {
     testing::StartupForm startup;
     startup.port.SetText("txtToa", "52");
-    const std::vector<std::string> rows = Rows(CopyResults(startup.form, kExcelLayout));
+    const std::vector<std::string> rows = Rows(CopyResults(startup.form, kExcelLayout).value());
     EXPECT_EQ(Cells(rows[16])[2], "52.0");
     EXPECT_DOUBLE_EQ(startup.form.Case().Toa, 52.0);
     // The copy leaves the window current, as the Calc command does.
     EXPECT_FALSE(startup.port.Enabled("CmdCalc"));
 }
 
+TEST(CopyResults, NothingWhenTheInputsCannotBeCalculated) {
+    testing::StartupForm startup;
+    startup.port.SetText("txtVsa", "six hundred");
+    EXPECT_EQ(CopyResults(startup.form, kExcelLayout), std::nullopt);
+    EXPECT_FALSE(startup.port.Messages().empty()); // the warning names the field
+}
+
 TEST(CopyResults, RunningTwiceGivesTheSameText) {
     testing::StartupForm startup;
-    EXPECT_EQ(CopyResults(startup.form, kExcelLayout), CopyResults(startup.form, kExcelLayout));
+    EXPECT_EQ(CopyResults(startup.form, kExcelLayout).value(),
+              CopyResults(startup.form, kExcelLayout).value());
 }
 
 } // namespace

@@ -76,12 +76,12 @@ private:
     Script& script_;
 };
 
-// Keeps every job's page as an image; can refuse to start a given job.
+// Keeps the page of every job that was sent; can refuse to start a given job.
 class RecordingSpooler : public PrintSpooler {
 public:
-    std::vector<std::unique_ptr<QImage>> pages;
-    std::vector<int> printerCopies; // the printer's copy count at each job
-    int failJob = 0;                // 1-based job that cannot start; 0: none
+    std::vector<std::unique_ptr<QImage>> pages; // the jobs sent, in order
+    std::vector<int> printerCopies;             // the printer's copy count at each job
+    int failJob = 0;                            // 1-based job that cannot start; 0: none
 
     QPaintDevice* StartJob(QPrinter& printer, QString& error) override {
         printerCopies.push_back(printer.copyCount());
@@ -90,14 +90,19 @@ public:
             return nullptr;
         }
         // A Letter page at 100 dpi.
-        auto page = std::make_unique<QImage>(850, 1100, QImage::Format_RGB32);
-        page->setDotsPerMeterX(3937);
-        page->setDotsPerMeterY(3937);
-        page->fill(Qt::white);
-        pages.push_back(std::move(page));
-        return pages.back().get();
+        current_ = std::make_unique<QImage>(850, 1100, QImage::Format_RGB32);
+        current_->setDotsPerMeterX(3937);
+        current_->setDotsPerMeterY(3937);
+        current_->fill(Qt::white);
+        return current_.get();
     }
-    bool FinishJob(QPrinter&, QString&) override { return true; }
+    bool FinishJob(QPrinter&, QString&) override {
+        pages.push_back(std::move(current_));
+        return true;
+    }
+
+private:
+    std::unique_ptr<QImage> current_;
 };
 
 class ReportCommands : public ::testing::Test {
@@ -248,12 +253,29 @@ TEST_F(ReportCommands, CopyPutsTheLayoutOnTheClipboardReplacingTheLastCopy) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setText("something else");
     EXPECT_TRUE(CopyToClipboard(nullptr, startup.form, true));
-    const std::string excel = CopyResults(startup.form, kExcelLayout);
+    const std::string excel = CopyResults(startup.form, kExcelLayout).value();
     EXPECT_EQ(clipboard->text().toStdString(), excel);
     EXPECT_TRUE(CopyToClipboard(nullptr, startup.form, false));
-    EXPECT_EQ(clipboard->text().toStdString(), CopyResults(startup.form, kWordLayout));
+    EXPECT_EQ(clipboard->text().toStdString(), CopyResults(startup.form, kWordLayout).value());
     EXPECT_NE(clipboard->text().toStdString(), excel);
     EXPECT_TRUE(script.messages.empty());
+}
+
+TEST_F(ReportCommands, InputsThatCannotBeCalculatedAreNeitherPrintedNorCopied) {
+    startup.port.SetText("txtVsa", "");
+    QGuiApplication::clipboard()->setText("kept");
+    script.copies = 2;
+    EXPECT_EQ(PrintReport(nullptr, startup.form), 0);
+    EXPECT_TRUE(spooler->pages.empty());
+    EXPECT_FALSE(CopyToClipboard(nullptr, startup.form, true));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
+    ASSERT_EQ(script.messages.size(), 2u);
+    EXPECT_EQ(script.messages[0].text,
+              "The report could not be printed: the inputs could not be calculated.");
+    EXPECT_EQ(script.messages[1].title, "Copy (Excel)");
+    EXPECT_EQ(script.messages[1].text,
+              "The results could not be copied: the inputs could not be calculated.");
+    EXPECT_FALSE(startup.port.Messages().empty()); // the engine's warning names the field
 }
 
 // The page fits the printable area of a Letter page with quarter-inch margins
@@ -320,6 +342,9 @@ TEST(PrinterService, ColumnsLinesAndTheNextLineRule) {
 } // namespace kestrix::report
 
 int main(int argc, char** argv) {
+    // Headless also when the test list is read before the tests run.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
