@@ -8,6 +8,7 @@
 #include "frmRotor.h"
 
 #include "calculator/modCalculator.h"
+#include "report/ReportCommands.h"
 
 #include <QObject>
 #include <QScreen>
@@ -53,9 +54,20 @@ modCalculator& InstallCalculatorCommands(frmRotor& window) {
     return calc;
 }
 
+// File > Print, File > Export PDF..., Edit > Copy (Excel), Copy (Word) and the
+// toolbar's Copy and Print buttons.
+void InstallReportCommands(frmRotor& window) {
+    Commands& cmds = window.Cmds();
+    cmds.FilePrint = [&window] { report::PrintReport(&window, window.Form()); };
+    cmds.FileExportPdf = [&window] { report::ExportPdf(&window, window.Form()); };
+    cmds.EditCopy = [&window] { report::CopyToClipboard(&window, window.Form(), true); };
+    cmds.EditCopyWord = [&window] { report::CopyToClipboard(&window, window.Form(), false); };
+}
+
 } // namespace
 
 void InstallCommands(frmRotor& window) {
+    InstallReportCommands(window);
     modCalculator& calculator = InstallCalculatorCommands(window);
     // Project files and title, the unit dialogs and the settings store; the
     // Main Units choice resets the calculator.
