@@ -38,7 +38,8 @@ public:
     // Ends the line: x back to 0, y down one line of the font in force.
     void EndLine();
 
-    // Pictures: at (x, y) at its own size, or scaled into the box.
+    // Pictures: at (x, y) at its own size, or scaled into the box keeping
+    // their proportions, centred in it.
     void DrawPicture(QSvgRenderer& picture, double x, double y);
     void DrawPicture(QSvgRenderer& picture, double x, double y, double width, double height);
 

@@ -17,7 +17,7 @@ namespace {
 QString PictureResource(ReportPicture picture) {
     switch (picture) {
     case ReportPicture::Logo:
-        return QStringLiteral(":/report/report-logo.svg");
+        return QStringLiteral(":/report/logo.svg");
     case ReportPicture::Schematic:
         return QStringLiteral(":/report/report-schematic.svg");
     }
