@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace kestrix::ui {
 
@@ -47,7 +48,18 @@ public:
         return QFileDialog::getOpenFileName(parent, title, QString(), filter);
     }
     QString SaveFileName(QWidget* parent, const QString& title, const QString& filter) override {
-        return QFileDialog::getSaveFileName(parent, title, QString(), filter);
+        QFileDialog dialog(parent, title, QString(), filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // A name typed without an extension gets the filter's one ("*.pjt":
+        // ".pjt") before the dialog checks for a file to replace, so the
+        // user is asked about the file that will actually be written.
+        const QRegularExpressionMatch suffix =
+            QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+        if (suffix.hasMatch())
+            dialog.setDefaultSuffix(suffix.captured(1));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
     }
     bool Print(QWidget* parent, QPrinter& printer) override {
         QPrintDialog dialog(&printer, parent);
