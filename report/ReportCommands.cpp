@@ -25,8 +25,10 @@ class PrinterSpooler : public PrintSpooler {
 public:
     QPaintDevice* StartJob(QPrinter& printer, QString& error) override {
         if (!printer.isValid()) {
-            error =
-                QStringLiteral("the printer \"%1\" is not available").arg(printer.printerName());
+            error = printer.printerName().isEmpty()
+                        ? QStringLiteral("no printer is installed")
+                        : QStringLiteral("the printer \"%1\" is not available")
+                              .arg(printer.printerName());
             return nullptr;
         }
         return &printer;
@@ -102,8 +104,17 @@ bool ExportPdf(QWidget* parent, RotorForm& form) {
                                               QStringLiteral("PDF files (*.pdf)"));
     if (path.isEmpty())
         return false;
-    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
         path += QStringLiteral(".pdf");
+        // The dialog asked about replacing the name as typed, not this one.
+        if (QFileInfo::exists(path)) {
+            ShowFailure(parent, QStringLiteral("Export PDF"),
+                        QStringLiteral("The report was not saved: \"%1\" already exists. Choose "
+                                       "that file by its full name to replace it.")
+                            .arg(path));
+            return false;
+        }
+    }
     const QString error = WritePdf(form, path);
     if (!error.isEmpty()) {
         ShowFailure(parent, QStringLiteral("Export PDF"),
@@ -117,9 +128,7 @@ bool CopyToClipboard(QWidget* parent, RotorForm& form, bool excel) {
     const QString title = excel ? QStringLiteral("Copy (Excel)") : QStringLiteral("Copy (Word)");
     // The whole text is built before the clipboard is touched, so a failure
     // leaves the clipboard as it was.
-    QClipboard* clipboard = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr
-                                ? QGuiApplication::clipboard()
-                                : nullptr;
+    QClipboard* clipboard = PrinterServiceAvailable() ? QGuiApplication::clipboard() : nullptr;
     if (clipboard == nullptr) {
         ShowFailure(parent, title,
                     QStringLiteral("The results could not be copied: the clipboard is not "

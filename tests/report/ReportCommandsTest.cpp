@@ -235,6 +235,25 @@ TEST_F(ReportCommands, ExportPdfCancelledOrUnwritable) {
     EXPECT_TRUE(QFileInfo(folder.filePath("plans.pdf")).isDir());
 }
 
+TEST_F(ReportCommands, ExportPdfNeverReplacesAFileTheDialogDidNotName) {
+    const QString existing = folder.filePath("AHU-4.pdf");
+    {
+        QFile old(existing);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("the report of last week");
+    }
+    script.saveName = folder.filePath("AHU-4"); // ".pdf" would be added
+    EXPECT_FALSE(ExportPdf(nullptr, startup.form));
+    ASSERT_EQ(script.messages.size(), 1u);
+    EXPECT_EQ(script.messages[0].text,
+              QStringLiteral("The report was not saved: \"%1\" already exists. Choose that file "
+                             "by its full name to replace it.")
+                  .arg(existing));
+    QFile old(existing);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "the report of last week");
+}
+
 TEST_F(ReportCommands, ExportPdfReplacesAnExistingFileWhole) {
     const QString path = folder.filePath("report.pdf");
     {
