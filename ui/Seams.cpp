@@ -4,6 +4,7 @@
 
 #include "HelpViewer.h"
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -30,8 +31,11 @@ public:
         box.setDefaultButton(QMessageBox::Ok);
         if (!helpFile.isEmpty()) {
             QPushButton* help = box.addButton(QMessageBox::Help);
-            // The Help button opens the topic and leaves the box open.
+            // The Help button opens the topic and leaves the box open: it no
+            // longer reports to the box's button row, which would close it.
             help->disconnect(&box);
+            if (auto* row = box.findChild<QDialogButtonBox*>())
+                help->disconnect(row);
             QObject::connect(help, &QPushButton::clicked, &box,
                              [helpFile, helpTopic] { ShowHelp(helpFile, helpTopic); });
         }

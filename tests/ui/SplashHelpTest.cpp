@@ -7,10 +7,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 namespace kestrix::ui::test {
 namespace {
@@ -155,6 +158,61 @@ TEST_F(Help, ContentsF1AndTheMissingBook) {
     window.mnuHelpContents_Click();
     EXPECT_TRUE(OpenHelpViewer()->Browser()->toPlainText().contains("Vardane.hlp"));
     EXPECT_TRUE(Recorder->shown.empty());
+}
+
+// The program's own message box (not the recorder): its icon, and a Help button
+// that opens the topic while the box stays open.
+TEST_F(Help, MessageBoxHelpButtonOpensTheTopicAndTheBoxStaysOpen) {
+    struct Seen {
+        bool found = false;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        bool hasHelp = false;
+        bool helpOpened = false;
+        bool openAfterHelp = false;
+    };
+    auto show = [](MessageKind kind, const QString& helpFile, int topic) {
+        Seen seen;
+        // Answers the box from inside its own event loop; a stray box is
+        // closed after a while so the test can never wait for a user.
+        QTimer::singleShot(0, [&seen] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            seen.found = true;
+            seen.icon = box->icon();
+            if (QAbstractButton* help = box->button(QMessageBox::Help)) {
+                seen.hasHelp = true;
+                help->click();
+                seen.helpOpened = OpenHelpViewer() && OpenHelpViewer()->HelpFile() == "psych.hlp" &&
+                                  OpenHelpViewer()->Topic() == 600;
+                seen.openAfterHelp = box->isVisible();
+            }
+            box->button(QMessageBox::Ok)->click();
+        });
+        QTimer::singleShot(5000, [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (qobject_cast<QMessageBox*>(w))
+                    w->close();
+        });
+        Messages().Show(nullptr, "Title", "Text", kind, helpFile, topic);
+        return seen;
+    };
+
+    SetMessageSeam(nullptr); // the program's QMessageBox
+    const Seen range = show(MessageKind::Error, "psych.hlp", 600);
+    const Seen about = show(MessageKind::Information, QString(), 0);
+    auto recorder = std::make_unique<MessageRecorder>();
+    Recorder = recorder.get();
+    SetMessageSeam(std::move(recorder));
+
+    ASSERT_TRUE(range.found);
+    EXPECT_EQ(range.icon, QMessageBox::Warning); // the exclamation icon
+    EXPECT_TRUE(range.hasHelp);
+    EXPECT_TRUE(range.helpOpened);
+    EXPECT_TRUE(range.openAfterHelp);
+    ASSERT_TRUE(about.found);
+    EXPECT_EQ(about.icon, QMessageBox::NoIcon);
+    EXPECT_FALSE(about.hasHelp);
 }
 
 } // namespace
