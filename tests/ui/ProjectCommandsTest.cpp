@@ -154,6 +154,12 @@ TEST_F(ProjectFiles, ATitleWithADoubleQuoteIsRefusedWithAHint) {
     EXPECT_EQ(window->Form().Case().Title, "Kept");
     EXPECT_EQ(Shown("lblTitle"), "Kept");
 
+    // Neither Enter nor Escape answers the dialog.
+    QTest::keyClick(In<QLineEdit>(TitleDialog(), "txtTitle"), Qt::Key_Return);
+    QTest::keyClick(In<QLineEdit>(TitleDialog(), "txtTitle"), Qt::Key_Escape);
+    EXPECT_TRUE(TitleDialog().isVisible());
+    EXPECT_EQ(Recorder->shown.size(), 1u);
+
     // Single quotes are fine.
     In<QLineEdit>(TitleDialog(), "txtTitle")->setText("The 'big' hall");
     Click(TitleDialog(), "CmdOK");
