@@ -23,7 +23,7 @@ fi
 
 if [ "${KESTRIX_SKIP_FUZZ:-0}" != 1 ]; then
   CC=clang CXX=clang++ cmake -S "$here" -B "$here/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DKESTRIX_BUILD_FUZZ=ON -DKESTRIX_BUILD_GUI=OFF -DKESTRIX_BUILD_TESTS=OFF -DKESTRIX_BUILD_BENCH=OFF
+        -DKESTRIX_BUILD_FUZZ=ON -DKESTRIX_SANITIZE=ON -DKESTRIX_BUILD_GUI=OFF -DKESTRIX_BUILD_TESTS=OFF -DKESTRIX_BUILD_BENCH=OFF
   cmake --build "$here/build-fuzz" --parallel "$jobs"
   shopt -s nullglob
   for f in "$here"/build-fuzz/bin/fuzz_*; do
