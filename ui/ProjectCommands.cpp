@@ -2,15 +2,18 @@
 #include "ProjectCommands.h"
 
 #include "FrmNew.h"
+#include "RecentProjects.h"
 #include "Seams.h"
 #include "Settings.h"
 #include "dlgOptions.h"
 #include "frmPref.h"
 #include "frmRotor.h"
 
+#include <QAction>
 #include <QLineEdit>
 
 #include <algorithm>
+#include <exception>
 
 namespace kestrix::ui {
 
@@ -44,6 +47,13 @@ ProjectCommands::ProjectCommands(frmRotor& window, CalculatorUnitSteps calculato
     airFlow_->Recalculate = [this] { window_.Form().RunCalc(); };
 
     InstallHooks();
+
+    // The File menu's recent project entries.
+    for (int i = 0; i < kRecentProjectCount; ++i) {
+        if (auto* action = window_.findChild<QAction*>(QStringLiteral("mnuRecent(%1)").arg(i)))
+            connect(action, &QAction::triggered, this, [this, i] { mnuFileRecent_Click(i); });
+    }
+    ShowRecentProjects();
 }
 
 ProjectCommands::~ProjectCommands() = default;
@@ -92,8 +102,11 @@ void ProjectCommands::mnuFileSave_Click() {
     const std::string path = WithProjectExtension(chosen.toStdString());
     DesignCase& dc = window_.Form().Case();
     dc.SavedModel = dc.ModelName;
-    if (const auto error = SaveProjectFile(path, RecordFromCase(dc)))
+    if (const auto error = SaveProjectFile(path, RecordFromCase(dc))) {
         Messages().Show(&window_, "Warning", QString::fromStdString(*error), MessageKind::Warning);
+        return;
+    }
+    RememberRecentProject(path);
 }
 
 void ProjectCommands::mnuFileOpen_Click() {
@@ -107,6 +120,57 @@ void ProjectCommands::mnuFileOpen_Click() {
         return;
     }
     LoadProject(std::get<ProjectRecord>(opened));
+    RememberRecentProject(chosen.toStdString());
+}
+
+void ProjectCommands::mnuFileRecent_Click(int index) {
+    const std::vector<std::string> list = ReadRecentProjects();
+    if (index < 0 || static_cast<std::size_t>(index) >= list.size())
+        return;
+    const std::string path = list[static_cast<std::size_t>(index)];
+    try {
+        const auto opened = OpenProjectFile(path);
+        if (const auto* error = std::get_if<std::string>(&opened)) {
+            ForgetRecentProject(path);
+            Messages().Show(&window_, "Warning", QString::fromStdString(*error),
+                            MessageKind::Warning);
+            return;
+        }
+        LoadProject(std::get<ProjectRecord>(opened));
+        RememberRecentProject(path);
+    } catch (const std::exception& error) {
+        Messages().Show(&window_, "Error",
+                        QStringLiteral("Open could not be completed: %1").arg(error.what()),
+                        MessageKind::Error);
+    }
+}
+
+void ProjectCommands::RememberRecentProject(const std::string& path) {
+    WriteRecentProjects(WithRecentProject(ReadRecentProjects(), RecentProjectPath(path)));
+    ShowRecentProjects();
+}
+
+void ProjectCommands::ForgetRecentProject(const std::string& path) {
+    WriteRecentProjects(WithoutRecentProject(ReadRecentProjects(), path));
+    ShowRecentProjects();
+}
+
+void ProjectCommands::ShowRecentProjects() {
+    const std::vector<std::string> list = ReadRecentProjects();
+    if (auto* bar = window_.findChild<QAction*>("mnuRecentBar"))
+        bar->setVisible(!list.empty());
+    for (int i = 0; i < kRecentProjectCount; ++i) {
+        auto* action = window_.findChild<QAction*>(QStringLiteral("mnuRecent(%1)").arg(i));
+        if (!action)
+            continue;
+        const bool shown = static_cast<std::size_t>(i) < list.size();
+        const QString path =
+            shown ? QString::fromStdString(list[static_cast<std::size_t>(i)]) : QString();
+        action->setText(shown ? QString::fromStdString(RecentProjectCaption(i, list[i])) : "");
+        action->setStatusTip(path);
+        action->setToolTip(path);
+        action->setVisible(shown);
+    }
 }
 
 void ProjectCommands::LoadProject(const ProjectRecord& record) {

@@ -40,8 +40,18 @@ public:
     // Open's steps 3 to 7 for a record already read and checked.
     void LoadProject(const ProjectRecord& record);
 
+    // File > 1 to 5: opens the recent project at index (0 is the top) as
+    // File > Open does once its dialog has named the file. A file that cannot
+    // be opened is reported as Open reports it and leaves the list.
+    void mnuFileRecent_Click(int index);
+
 private:
     void InstallHooks();
+    // The recent projects: path goes to the top of the stored list, or
+    // leaves it; the File menu then shows the stored list.
+    void RememberRecentProject(const std::string& path);
+    void ForgetRecentProject(const std::string& path);
+    void ShowRecentProjects();
 
     frmRotor& window_;
     CalculatorUnitSteps calculator_;

@@ -483,6 +483,17 @@ void frmRotor::BuildMenus() {
         ->setShortcut(QKeySequence("Ctrl+P"));
     item(file, "mnuFileExportPdf", "&Export PDF…", &frmRotor::mnuFileExportPdf_Click);
     item(file, "mnuFileExportChart", "Export C&hart…", &frmRotor::mnuFileExportChart_Click);
+    // The recent projects: a separator and five entries, hidden until the
+    // project commands fill them (RecentProjects.h).
+    QAction* recentBar = file->addSeparator();
+    recentBar->setObjectName("mnuRecentBar");
+    recentBar->setVisible(false);
+    for (int i = 0; i < 5; ++i) {
+        QAction* recent = file->addAction(QString());
+        recent->setObjectName(QStringLiteral("mnuRecent(%1)").arg(i));
+        recent->setVisible(false);
+    }
+    file->setToolTipsVisible(true);
     file->addSeparator();
     item(file, "mnuFileExit", "&Exit", &frmRotor::mnuFileExit_Click);
 
