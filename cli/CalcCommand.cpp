@@ -2,6 +2,7 @@
 // over a headless form, printed as JSON or as a short summary.
 #include "CalcOptions.h"
 #include "Commands.h"
+#include "Json.h"
 
 #include "common/NumberText.h"
 #include "report/CopyResults.h"
@@ -36,48 +37,6 @@ constexpr const char* kCalcFormatUsage =
     "(named on stderr); 1 any other failure.\n";
 
 // ---- Output ---------------------------------------------------------------
-
-std::string JsonString(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (u < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", u);
-                out += buf;
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out + "\"";
-}
-
-// Full precision (shortest form that reads back exactly); not finite: null.
-std::string JsonNumber(double value) {
-    return std::isfinite(value) ? common::PlainNumberText(value) : "null";
-}
-
-std::string JsonBool(bool value) {
-    return value ? "true" : "false";
-}
 
 // Every scalar field of the design case, by name, in the record's order.
 std::vector<std::pair<std::string, std::string>> CaseMembers(const DesignCase& c) {

@@ -3,6 +3,7 @@
 // PNG picture or SVG artwork.
 #include "CalcOptions.h"
 #include "Commands.h"
+#include "OffscreenApplication.h"
 
 #include "ChartModel.h"
 #include "ChartPainter.h"
@@ -65,16 +66,7 @@ int RunChart(const std::vector<std::string>& args) {
     if (png.empty() && svg.empty())
         return UsageError("chart", "--png FILE or --svg FILE is required");
 
-    // The chart is painted with Qt's fonts; the offscreen platform needs no
-    // display server.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    int argc = 1;
-    char name[] = "kestrix-cli";
-    char* argv[] = {name, nullptr};
-    const std::unique_ptr<QGuiApplication> app = QGuiApplication::instance() == nullptr
-                                                     ? std::make_unique<QGuiApplication>(argc, argv)
-                                                     : nullptr;
+    const auto app = StartOffscreenApplication();
 
     CalcSession session(options, "chart");
     if (const int status = session.Run())

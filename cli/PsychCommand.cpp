@@ -1,6 +1,7 @@
 // kestrix-cli psych: one Calculate of a fresh Hygrovex object, printed as JSON
 // or as the rows of the component's output window.
 #include "Commands.h"
+#include "Json.h"
 
 #include "common/NumberText.h"
 #include "hygrovex/OutputText.h"
@@ -63,46 +64,6 @@ constexpr MoistOption kMoistOptions[] = {
     {"--dp", hygrovex::kDewPoint}, {"--wb", hygrovex::kWetBulb}, {"--gr", hygrovex::kGrains},
     {"--rh", hygrovex::kRelHum},   {"--w", hygrovex::kLbPerLb},
 };
-
-// JSON text of a string, escaped; UTF-8 passes through unchanged.
-std::string JsonString(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (u < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", u);
-                out += buf;
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out + "\"";
-}
-
-// JSON number at full precision (shortest form that reads back exactly);
-// a value that is not finite has no JSON number and is written as null.
-std::string JsonNumber(double value) {
-    return std::isfinite(value) ? common::PlainNumberText(value) : "null";
-}
 
 // Records the component's range message instead of printing it.
 void RecordMessage(void* context, const hygrovex::Message& message) {

@@ -5,6 +5,7 @@
 
 #ifdef KESTRIX_CLI_REPORT
 #include "CalcOptions.h"
+#include "OffscreenApplication.h"
 #include "report/ReportCommands.h"
 
 #include <QGuiApplication>
@@ -60,14 +61,7 @@ int RunReport(const std::vector<std::string>& args) {
     if (!havePdf)
         return UsageError("report", "--pdf FILE is required");
 
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    int argc = 1;
-    char name[] = "kestrix-cli";
-    char* argv[] = {name, nullptr};
-    const std::unique_ptr<QGuiApplication> app = QGuiApplication::instance() == nullptr
-                                                     ? std::make_unique<QGuiApplication>(argc, argv)
-                                                     : nullptr;
+    const auto app = StartOffscreenApplication();
 
     CalcSession session(options, "report");
     if (const int status = session.Run())

@@ -8,12 +8,13 @@
 namespace {
 
 void PrintUsage(std::FILE* out) {
-    std::fputs("usage: kestrix-cli psych [--si] --db T (--wb V | --dp V | --rh V | --gr V | --w V)\n"
-               "                         [--elev FT] [--volume V] [--format json|text]\n"
-               "       kestrix-cli calc [PROJECT.pjt] [options] [--format json|text|excel|word]\n"
-               "       kestrix-cli report [PROJECT.pjt] [calc options] --pdf FILE\n"
-               "       kestrix-cli chart [PROJECT.pjt] [calc options] (--png FILE | --svg FILE)\n",
-               out);
+    std::fputs(
+        "usage: kestrix-cli psych [--si] --db T (--wb V | --dp V | --rh V | --gr V | --w V)\n"
+        "                         [--elev FT] [--volume V] [--format json|text]\n"
+        "       kestrix-cli calc [PROJECT.pjt] [options] [--format json|text|excel|word]\n"
+        "       kestrix-cli report [PROJECT.pjt] [calc options] --pdf FILE\n"
+        "       kestrix-cli chart [PROJECT.pjt] [calc options] (--png FILE | --svg FILE)\n",
+        out);
 }
 
 } // namespace

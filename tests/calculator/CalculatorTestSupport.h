@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -19,10 +21,11 @@
 
 namespace kestrix::testing {
 
-// A small rotor catalogue in a folder of its own.
+// A small rotor catalogue in a folder of this test process's own, so test
+// programs running side by side never read each other's half-written file.
 inline std::string WriteCatalogue() {
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / "kestrix-calculator-tests";
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                      ("kestrix-calculator-tests-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     std::ofstream out(dir / "qvdcmd121.dta");
     out << "100,\"RW24-100\",3.1\n"
