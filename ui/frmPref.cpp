@@ -1,9 +1,8 @@
 // The "Main Units" dialog; positions are the design values in twips.
 #include "frmPref.h"
 
-#include "Twips.h"
+#include "UnitChoiceDialog.h"
 
-#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -11,45 +10,28 @@ namespace kestrix::ui {
 
 namespace {
 
-// "MS Sans Serif" is drawn with the desktop's default sans font.
-QFont SansFont(double points) {
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    return font;
-}
-
-// An option button reaches to the frame's right edge, so that its caption
-// is never cut off where the desktop draws a wider indicator than designed.
-QRect OptionRect(int left, int top, int height, int frameWidth) {
-    return TwipRect(left, top, frameWidth - left - 60, height);
-}
+const UnitChoiceLayout kLayout = {
+    .objectName = "frmPref",
+    .title = "Main Units",
+    .clientTwips = QSize(3510, 1110),
+    .frameTwips = QRect(360, 120, 1455, 855),
+    .optionArray = "optUnits",
+    .captions = {"IP (English)", "SI (metric)"},
+    .optionLeft = 120,
+    .optionTops = {240, 480},
+    .okTwips = QRect(2160, 120, 1215, 375),
+    .cancelTwips = QRect(2160, 600, 1215, 375),
+};
 
 } // namespace
 
 frmPref::frmPref(QWidget* parent) : QWidget(parent, Qt::Dialog) {
-    setObjectName("frmPref");
-    setWindowTitle("Main Units");
-    setFont(SansFont(8.25));
-    setFixedSize(TwipSize(3510, 1110));
-
-    frame1_ = new QGroupBox("Units", this);
-    frame1_->setObjectName("Frame1");
-    frame1_->setGeometry(TwipRect(360, 120, 1455, 855));
-    optUnits_[0] = new QRadioButton("IP (English)", frame1_);
-    optUnits_[0]->setObjectName("optUnits(0)");
-    optUnits_[0]->setGeometry(OptionRect(120, 240, 255, 1455));
-    optUnits_[0]->setChecked(true);
-    optUnits_[1] = new QRadioButton("SI (metric)", frame1_);
-    optUnits_[1]->setObjectName("optUnits(1)");
-    optUnits_[1]->setGeometry(OptionRect(120, 480, 255, 1455));
-
-    okButton_ = new QPushButton("OK", this);
-    okButton_->setObjectName("OKButton");
-    okButton_->setGeometry(TwipRect(2160, 120, 1215, 375));
-    cancelButton_ = new QPushButton("Cancel", this);
-    cancelButton_->setObjectName("CancelButton");
-    cancelButton_->setGeometry(TwipRect(2160, 600, 1215, 375));
+    const UnitChoiceControls c = BuildUnitChoiceDialog(*this, kLayout);
+    frame1_ = c.frame;
+    optUnits_[0] = c.options[0];
+    optUnits_[1] = c.options[1];
+    okButton_ = c.ok;
+    cancelButton_ = c.cancel;
 
     connect(okButton_, &QPushButton::clicked, this, &frmPref::ChangePref);
     connect(cancelButton_, &QPushButton::clicked, this, &frmPref::CancelButton_Click);
@@ -64,9 +46,7 @@ void frmPref::SetChoice(bool si) {
 }
 
 void frmPref::ShowModeless() {
-    show();
-    raise();
-    activateWindow();
+    ShowUnitDialogModeless(*this);
 }
 
 void frmPref::ChangePref() {
